@@ -1,0 +1,10 @@
+#include "fuzzy/framework/Object.h"
+
+namespace fuzzy {
+
+void TObject::Free() {
+  BeforeDestruction();
+  delete this;
+}
+
+}  // namespace fuzzy
