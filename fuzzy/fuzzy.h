@@ -1,6 +1,23 @@
 // The one header an application includes: every chief header of the library.
 #pragma once
 
+#include "fuzzy/consts/FuzzyConsts.h"
+#include "fuzzy/framework/ClassRef.h"
+#include "fuzzy/framework/Collection.h"
+#include "fuzzy/framework/Component.h"
 #include "fuzzy/framework/Exceptions.h"
+#include "fuzzy/framework/GCollection.h"
+#include "fuzzy/framework/Interface.h"
+#include "fuzzy/framework/InterfaceList.h"
 #include "fuzzy/framework/Object.h"
+#include "fuzzy/framework/Persistent.h"
+#include "fuzzy/framework/PostFix.h"
+#include "fuzzy/framework/Stacks.h"
+#include "fuzzy/framework/StreamToken.h"
+#include "fuzzy/framework/StringHashTable.h"
+#include "fuzzy/framework/Streams.h"
+#include "fuzzy/framework/Strings.h"
 #include "fuzzy/framework/SysUtils.h"
+#include "fuzzy/framework/TSet.h"
+#include "fuzzy/framework/TextConsts.h"
+#include "fuzzy/framework/TextStream.h"

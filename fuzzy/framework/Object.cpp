@@ -3,7 +3,14 @@
 namespace fuzzy {
 
 void TObject::Free() {
-  BeforeDestruction();
+  // The object goes even when a destruction hook raises: the hooks have unhooked what they
+  // could, and keeping a half-destroyed object alive would only leak it.
+  try {
+    BeforeDestruction();
+  } catch (...) {
+    delete this;
+    throw;
+  }
   delete this;
 }
 

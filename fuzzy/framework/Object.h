@@ -33,7 +33,11 @@ class TObject {
     try {
       object->AfterConstruction();
     } catch (...) {
-      object->Free();
+      // The caller must see the construction error, not a second one from the clean-up.
+      try {
+        object->Free();
+      } catch (...) {
+      }
       throw;
     }
     return object;

@@ -1,0 +1,139 @@
+#include "fuzzy/consts/FuzzyNames.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+#include "fuzzy/consts/FuzzyTables.h"
+#include "fuzzy/framework/SysUtils.h"
+
+namespace fuzzy {
+namespace {
+
+// The first member, in declaration order, whose table entry equals the text.
+template <class E>
+std::optional<E> FindName(const std::array<const char*, EnumCount<E>>& table,
+                          std::string_view text) {
+  for (const E member : EnumMembers<E>())
+    if (text == table[member]) return member;
+  return std::nullopt;
+}
+
+template <class E>
+bool AssignFound(std::optional<E> found, E& target) {
+  if (!found) return false;
+  target = *found;
+  return true;
+}
+
+bool IsCompound(std::string_view name) {
+  return name.find(' ') != std::string_view::npos;
+}
+
+std::string Bracketed(std::string_view text) {
+  return std::string(LeftFuzzyParentheses) + std::string(text) + RightFuzzyParentheses;
+}
+
+// A compound name keeps its grouping inside a larger name.
+std::string Embedded(std::string_view name) {
+  return IsCompound(name) ? Bracketed(name) : std::string(name);
+}
+
+// True when the "[" that opens the text is closed by the "]" that ends it, and not earlier.
+bool IsOneBracketedGroup(std::string_view text) {
+  if (text.size() <= 2 || text.front() != '[' || text.back() != ']') return false;
+  int depth = 1;
+  for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+    if (text[i] == '[') ++depth;
+    if (text[i] == ']') --depth;
+    if (depth == 0) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string CreateFuzzyName(TFuzzyHedge Hedge, std::string_view Name) {
+  return std::string(HedgeNames[Hedge]) + " " + Embedded(Name);
+}
+
+std::string CreateFuzzyName(TBaseFuzzyHedge Hedge, bool OnValues, std::string_view Name) {
+  return std::string(BaseHedgeNames[Hedge]) + (OnValues ? " " : "X ") + Embedded(Name);
+}
+
+std::string CreateFuzzyName(std::string_view LeftName, std::string_view RightName,
+                            std::string_view Operator) {
+  return Embedded(LeftName) + " " + std::string(Operator) + " " + Embedded(RightName);
+}
+
+std::string CreateFuzzyName(std::string_view Name, std::string_view Operator, TFzyFloat Value) {
+  return Format(std::string("%s %s ") + FuzzyFormatStr, Embedded(Name), Operator, Value);
+}
+
+std::string FormatFuzzyExpression(std::string_view Expression) {
+  std::string trimmed = Trim(Expression);
+  if (!IsCompound(trimmed) || IsOneBracketedGroup(trimmed)) return trimmed;
+  return Bracketed(Expression);
+}
+
+bool IsFuzzyHedge(std::string_view Text) {
+  return FindName<TFuzzyHedge>(HedgeNames, Text).has_value();
+}
+
+bool IsFuzzyHedge(std::string_view Text, TFuzzyHedge& Hedge) {
+  return AssignFound(FindName<TFuzzyHedge>(HedgeNames, Text), Hedge);
+}
+
+bool IsFuzzyHedgeOperator(std::string_view Text) {
+  TBaseFuzzyHedge hedge{};
+  bool onValues = false;
+  return IsFuzzyHedgeOperator(Text, hedge, onValues);
+}
+
+bool IsFuzzyHedgeOperator(std::string_view Text, TBaseFuzzyHedge& Hedge, bool& OnValues) {
+  for (const TBaseFuzzyHedge member : EnumMembers<TBaseFuzzyHedge>()) {
+    const std::string symbol = BaseHedgeNames[member];
+    if (Text != symbol && Text != symbol + "X") continue;
+    Hedge = member;
+    OnValues = Text == symbol;
+    return true;
+  }
+  return false;
+}
+
+bool IsFuzzyKeyword(std::string_view Text, bool& IsUnion, TFuzzyOperation& Operation) {
+  IsUnion = true;
+  for (const TFuzzyOperation member : EnumMembers<TFuzzyOperation>()) {
+    if (Text == FuzzyIntersectionKeywords[member]) {
+      IsUnion = false;
+      Operation = member;
+      return true;
+    }
+    if (Text == FuzzyUnionKeywords[member]) {
+      Operation = member;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsFuzzyOperation(std::string_view Text, TFuzzyOperation& Operation) {
+  return AssignFound(FindName<TFuzzyOperation>(FuzzyOperationNames, Text), Operation);
+}
+
+bool IsFuzzyCorrelation(std::string_view Text, TFuzzyCorrelationMethod& Method) {
+  return AssignFound(FindName<TFuzzyCorrelationMethod>(FuzzyCorrelationNames, Text), Method);
+}
+
+bool IsFuzzyInference(std::string_view Text, TFuzzyInferenceMethod& Method) {
+  return AssignFound(FindName<TFuzzyInferenceMethod>(FuzzyInferenceNames, Text), Method);
+}
+
+bool IsReservedFuzzyName(std::string_view Name) {
+  bool isUnion = false;
+  TFuzzyOperation operation{};
+  return IsFuzzyKeyword(Name, isUnion, operation) || IsFuzzyHedgeOperator(Name) ||
+         IsFuzzyHedge(Name);
+}
+
+}  // namespace fuzzy
