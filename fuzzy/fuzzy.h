@@ -21,3 +21,6 @@
 #include "fuzzy/framework/TSet.h"
 #include "fuzzy/framework/TextConsts.h"
 #include "fuzzy/framework/TextStream.h"
+#include "fuzzy/logic/FuzzyLogic.h"
+#include "fuzzy/membership/FuzzySetValues.h"
+#include "fuzzy/sets/FuzzySet.h"

@@ -1,0 +1,158 @@
+#include "fuzzy/membership/FuzzySetValues.h"
+
+#include <algorithm>
+
+#include "fuzzy/consts/FuzzyExceptions.h"
+#include "fuzzy/consts/FuzzyMessages.h"
+#include "fuzzy/membership/PositionTolerance.h"
+#include "fuzzy/sets/FuzzySet.h"
+
+namespace fuzzy {
+
+// ---- Construction and points ---------------------------------------------------------------
+
+TFuzzySetValues* TFuzzySetValues::Create(TFuzzySet* owner) {
+  return Constructed(new TFuzzySetValues(owner));
+}
+
+TFuzzySetValues::TFuzzySetValues(TFuzzySet* owner)
+    : TGCollectionOf<TFuzzySetValue>(owner, TItemClass::Of<TFuzzySetValue>()) {}
+
+TFuzzySet* TFuzzySetValues::GetFuzzySet() const {
+  // Only a set (or nothing) can be given to the constructor as owner.
+  return static_cast<TFuzzySet*>(GetOwner());
+}
+
+TFuzzySetValue* TFuzzySetValues::Add(TFzyFloat x, TFzyFloat y) {
+  TFuzzySetValue* value = Add();
+  value->SetX(x);
+  value->SetY(y);
+  return value;
+}
+
+void TFuzzySetValues::SetItem(int index, TFuzzySetValue* value) {
+  GetItem(index)->Assign(value);
+}
+
+void TFuzzySetValues::Append(const TFuzzySetValues* other) {
+  if (other != nullptr) Append(other, 0, other->GetCount());
+}
+
+void TFuzzySetValues::Append(const TFuzzySetValues* other, int start, int count) {
+  // An empty source has no point to pull the start onto.
+  if (other == nullptr || other->GetCount() == 0 || count <= 0) return;
+  const int available = other->GetCount();
+  start = std::clamp(start, 0, available - 1);
+  count = std::min(count, available - start);
+  for (int i = start; i < start + count; ++i) Add()->Assign(other->GetItem(i));
+}
+
+TFuzzySetValuesEnumerator* TFuzzySetValues::GetEnumerator() const {
+  return TFuzzySetValuesEnumerator::Create(this);
+}
+
+TFuzzySetValuesEnumerator* TFuzzySetValuesEnumerator::Create(const TFuzzySetValues* values) {
+  return Constructed(new TFuzzySetValuesEnumerator(values));
+}
+
+int TFuzzySetValues::IndexOfValue(const TFuzzySetValue* value) const {
+  const int count = GetCount();
+  if (count > 0 && GetItem(count - 1) == value) return count - 1;
+  if (value->TCollectionItem::GetCollection() != this) return -1;
+  return value->GetIndex();
+}
+
+// ---- Statistics ----------------------------------------------------------------------------
+
+void TFuzzySetValues::CheckEmpty(const char* operation) const {
+  if (GetCount() == 0) throw EFzyException::CreateFmt(SFuzzySetEmpty, operation);
+}
+
+TFzyFloat TFuzzySetValues::GetAvgValue() const {
+  CheckEmpty("Get Average Y Value");
+  TFzyFloat sum = 0.0;
+  for (const TFuzzySetValue* value : *this) sum += value->GetY();
+  return sum / GetCount();
+}
+
+void TFuzzySetValues::GetStatValues(TFzyFloat& avg, TFzyFloat& max, TFzyFloat& min) const {
+  CheckEmpty("Get Statistics Values");
+  TFzyFloat sum = 0.0;
+  TFzyFloat high = 0.0;
+  TFzyFloat low = 1.0;
+  for (const TFuzzySetValue* value : *this) {
+    sum += value->GetY();
+    high = std::max(high, value->GetY());
+    low = std::min(low, value->GetY());
+  }
+  avg = sum / GetCount();
+  max = high;
+  min = low;
+}
+
+TFzyFloat TFuzzySetValues::GetMaxValue() const {
+  CheckEmpty("Get Maximum Y Value");
+  TFzyFloat result = GetItem(0)->GetY();
+  for (const TFuzzySetValue* value : *this) {
+    result = std::max(result, value->GetY());
+    // Full membership is the usual top of a membership function: nothing to look for beyond.
+    if (value->GetY() == 1.0) break;
+  }
+  return result;
+}
+
+TFzyFloat TFuzzySetValues::GetMinValue() const {
+  CheckEmpty("Get Minimum Y Value");
+  TFzyFloat result = GetItem(0)->GetY();
+  for (const TFuzzySetValue* value : *this) {
+    result = std::min(result, value->GetY());
+    if (value->GetY() == 0.0) break;
+  }
+  return result;
+}
+
+// ---- Searching -----------------------------------------------------------------------------
+
+int TFuzzySetValues::GetXCount(TFzyFloat x) const {
+  int count = 0;
+  for (const TFuzzySetValue* value : *this) count += value->GetX() == x ? 1 : 0;
+  return count;
+}
+
+template <class TCoordinate>
+int TFuzzySetValues::Skip(int start, TFzyFloat value, int direction, TCoordinate coordinate) const {
+  if (direction == 0) direction = 1;
+  const int count = GetCount();
+  int index = start;
+  while (index >= 0 && index < count && WithinPositionTolerance(coordinate(GetItem(index)), value))
+    index += direction;
+  return index >= 0 && index < count ? index : -1;
+}
+
+int TFuzzySetValues::SkipX(int start, TFzyFloat value, int direction) const {
+  return Skip(start, value, direction, [](const TFuzzySetValue* point) { return point->GetX(); });
+}
+
+int TFuzzySetValues::SkipY(int start, TFzyFloat value, int direction) const {
+  return Skip(start, value, direction, [](const TFuzzySetValue* point) { return point->GetY(); });
+}
+
+// ---- Change notification -------------------------------------------------------------------
+
+void TFuzzySetValues::Update(TCollectionItem* item) {
+  TGCollectionOf<TFuzzySetValue>::Update(item);
+  if (GetCount() < 2) {
+    FSorted = true;
+    FDuplicatesRemoved = true;
+  }
+  if (item == nullptr) CleanupValues();
+  TFuzzySet* set = GetFuzzySet();
+  if (set == nullptr) return;
+  if (item == nullptr) {
+    set->UpdateFuzzySetValues();
+  } else {
+    set->UpdateFuzzySetValue(static_cast<TFuzzySetValue*>(item));
+  }
+}
+
+}  // namespace fuzzy

@@ -1,0 +1,189 @@
+// TFuzzySet: the shape generators (triangle, growth and decline curves, PI and beta curves) and
+// the SetType setter that regenerates a default shape over the variable's range.
+//
+// Every generator adds its points inside one batch of the point list and sets its type only
+// after the batch has closed, because closing the batch reports a whole-list change, which
+// makes the set user-defined.
+#include <algorithm>
+
+#include "fuzzy/membership/FuzzySetValues.h"
+#include "fuzzy/sets/FuzzySet.h"
+
+namespace fuzzy {
+
+namespace {
+
+// Fewer points cannot draw a curve.
+constexpr int MinimumCurvePoints = 3;
+
+template <class TSteps>
+void InBatch(TFuzzySetValues* values, TSteps&& steps) {
+  TCollectionUpdate batch(values);
+  steps();
+  batch.End();
+}
+
+void CheckRange(TFzyFloat left, TFzyFloat right) {
+  if (left > right) throw EFzyException::CreateFmt(SInvalidRangeArguments, left, right);
+}
+
+// The S curve from 0 at `left` to 1 at `right`, turning at their midpoint.
+long double GrowthValue(long double x, long double left, long double right) {
+  const long double width = right - left;
+  if (x <= left) return 0.0L;
+  if (x <= (left + right) / 2) {
+    const long double ratio = (x - left) / width;
+    return 2 * ratio * ratio;
+  }
+  if (x <= right) {
+    const long double ratio = (x - right) / width;
+    return 1 - 2 * ratio * ratio;
+  }
+  return 1.0L;
+}
+
+// At the centre the curve is 1 whatever its inflection point; computing it would divide 0 by 0
+// for an inflection point of 0 and store a Y that is not a number.
+long double BetaValue(long double x, long double center, long double inflectionPoint,
+                      long double weight) {
+  const long double offset = x - center;
+  if (offset == 0) return 1.0L;
+  const long double ratio = offset / inflectionPoint;
+  return 1 / (1 + weight * ratio * ratio);
+}
+
+// Adds `count` points from `start` in steps of `step`, accumulated in extended precision so that
+// the last point lands where the range ends; `value` gives each point's Y from its X.
+template <class TValue>
+void AddSampledPoints(TFuzzySetValues* values, int count, long double start, long double step,
+                      TValue&& value) {
+  long double x = start;
+  for (int i = 0; i < count; ++i, x += step) {
+    TFuzzySetValue* point = values->Add();
+    point->SetX(static_cast<TFzyFloat>(x));
+    point->SetY(static_cast<TFzyFloat>(value(x)));
+  }
+}
+
+bool IsGeneratedShape(TFuzzySetType value) {
+  return value >= fstTriangle && value <= fstGrowthCurve;
+}
+
+}  // namespace
+
+void TFuzzySet::CreateTriangleFunctionValues(TFzyFloat left, TFzyFloat middle, TFzyFloat right) {
+  if (right < left) right = left;
+  if (middle < left) {
+    middle = left;
+  } else if (middle > right) {
+    middle = right;
+  }
+  InBatch(FValues, [&] {
+    FValues->Add(left, 0.0);
+    FValues->Add(middle, 1.0);
+    FValues->Add(right, 0.0);
+  });
+  FSetType = fstTriangle;
+}
+
+void TFuzzySet::CreateCurveValues(int n, TFzyFloat left, TFzyFloat right, TFzyFloat inflectionPoint,
+                                  bool growth) {
+  CheckRange(left, right);
+  n = std::max(n, MinimumCurvePoints);
+  const long double step = (static_cast<long double>(right) - left) / (n - 1);
+  InBatch(FValues, [&] {
+    AddSampledPoints(FValues, n, left, step, [&](long double x) {
+      const long double y = GrowthValue(x, left, right);
+      return growth ? y : 1 - y;
+    });
+  });
+  FInflectionPoint = inflectionPoint;
+  FSetType = growth ? fstGrowthCurve : fstDeclineCurve;
+}
+
+void TFuzzySet::CreatePIFunctionValues(int n, TFzyFloat left, TFzyFloat right, TFzyFloat center) {
+  CheckRange(left, right);
+  if (center < left) {
+    center = left;
+  } else if (center > right) {
+    center = right;
+  }
+  const int half = n / 2 + 1;
+  InBatch(FValues, [&] {
+    CreateCurveValues(half, left, center, left + (center - left) / 2, true);
+    // Both halves end in the peak: an odd count keeps one copy, an even count neither.
+    if (n % 2 == 0) FValues->Delete(FValues->GetCount() - 1);
+    CreateCurveValues(half, center, right, center + (right - center) / 2, false);
+    if (FValues->GetCount() > n) FValues->Delete(n / 2);
+  });
+  FSetType = fstPICurve;
+}
+
+void TFuzzySet::CreatePIFunctionValues(int n, TFzyFloat range, TFzyFloat center) {
+  CreatePIFunctionValues(n, center - range, center + range, center);
+}
+
+void TFuzzySet::CreateBetaCurveFunctionValues(int n, TFzyFloat range, TFzyFloat center,
+                                              TFzyFloat inflectionPoint, TFzyFloat weight) {
+  n = std::max(n, MinimumCurvePoints);
+  const long double step = 2 * static_cast<long double>(range) / (n - 1);
+  InBatch(FValues, [&] {
+    AddSampledPoints(FValues, n, static_cast<long double>(center) - range, step,
+                     [&](long double x) { return BetaValue(x, center, inflectionPoint, weight); });
+  });
+  FInflectionPoint = inflectionPoint;
+  FSetType = fstBetaCurve;
+}
+
+void TFuzzySet::CreateBetaCurveFunctionValues(int n, TFzyFloat range, TFzyFloat center,
+                                              TFzyFloat inflectionPoint) {
+  CreateBetaCurveFunctionValues(n, range, center, inflectionPoint, 1.0);
+}
+
+void TFuzzySet::SetSetType(TFuzzySetType value) {
+  if (value == FSetType) return;
+  FSetType = value;
+  if (IsGeneratedShape(value)) {
+    GenerateDefaultShape(value);
+    // Closing the generator's batch made the set user-defined, yet its points are exactly the
+    // new shape; reading the type back should say so.
+    FSetType = value;
+  }
+  Changed(false);
+}
+
+void TFuzzySet::GenerateDefaultShape(TFuzzySetType value) {
+  const TFzyFloat maximum = GetXRange(0);
+  const TFzyFloat minimum = GetXRange(1);
+  const TFzyFloat width = maximum - minimum;
+  const int n = GetNumFunctionValues();
+  const TFzyFloat left = minimum + width * ONE_THIRD;
+  const TFzyFloat right = minimum + width * TWO_THIRDS;
+  const TFzyFloat curveInflection = left + (right - left) / 2;
+  const TFzyFloat center = minimum + width / 2;
+  const TFzyFloat third = width * ONE_THIRD;
+  InBatch(FValues, [&] {
+    FValues->Clear();
+    switch (value) {
+      case fstTriangle:
+        CreateTriangleFunctionValues(center - third, center, center + third);
+        break;
+      case fstDeclineCurve:
+        CreateCurveValues(n, left, right, curveInflection, false);
+        break;
+      case fstPICurve:
+        CreatePIFunctionValues(n, third, center);
+        break;
+      case fstBetaCurve:
+        CreateBetaCurveFunctionValues(n, third, center, (width / 2 - third) / 2, 1.0);
+        break;
+      case fstGrowthCurve:
+        CreateCurveValues(n, left, right, curveInflection, true);
+        break;
+      case fstUserDefined:
+        break;
+    }
+  });
+}
+
+}  // namespace fuzzy
