@@ -73,6 +73,7 @@ void TCollection::CheckItemClass(const TCollectionItem* item) const {
 void TCollection::InsertItem(TCollectionItem* item) {
   CheckItemClass(item);
   FItems.push_back(item);
+  item->FIndex = GetCount() - 1;
   item->FCollection = this;
   item->FID = FNextID++;
   SetItemName(item);
@@ -100,12 +101,11 @@ void TCollection::FreeLastItem() {
 }
 
 void TCollection::DetachItem(TCollectionItem* item) {
-  if (!FItems.empty() && FItems.back() == item) {
-    FItems.pop_back();
-  } else {
-    std::erase(FItems, item);
-  }
+  const int index = item->FIndex;
+  FItems.erase(FItems.begin() + index);
+  Renumber(index, GetCount() - 1);
   item->FCollection = nullptr;
+  item->FIndex = -1;
 }
 
 void TCollection::MoveItem(int from, int to) {
@@ -116,6 +116,11 @@ void TCollection::MoveItem(int from, int to) {
   } else {
     std::rotate(first + to, first + from, first + from + 1);
   }
+  Renumber(std::min(from, to), std::max(from, to));
+}
+
+void TCollection::Renumber(int first, int last) {
+  for (int i = first; i <= last; ++i) FItems[static_cast<std::size_t>(i)]->FIndex = i;
 }
 
 void TCollection::CheckIndex(int index, int count) const {

@@ -86,6 +86,7 @@ class TCollectionItem : public TPersistent {
   TCollection* FCollection = nullptr;
   TCollection* FJoining;  // the collection to join in AfterConstruction
   int FID = 0;
+  int FIndex = -1;  // position in FCollection, kept current so GetIndex costs nothing
 };
 
 // A forward iterator over a collection's items, typed by the caller. It reads the collection
@@ -179,6 +180,8 @@ class TCollection : public TPersistent {
   void FreeLastItem();
   void DetachItem(TCollectionItem* item);
   void MoveItem(int from, int to);
+  // Gives the items from `first` to `last` (inclusive) their current positions.
+  void Renumber(int first, int last);
   void CheckIndex(int index, int count) const;
 
   TCollectionItemClass FItemClass;

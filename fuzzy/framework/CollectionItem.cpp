@@ -33,9 +33,7 @@ void TCollectionItem::SetCollection(TCollection* value) {
 }
 
 int TCollectionItem::GetIndex() const {
-  if (FCollection == nullptr) return -1;
-  const auto& items = FCollection->FItems;
-  return static_cast<int>(std::find(items.begin(), items.end(), this) - items.begin());
+  return FCollection == nullptr ? -1 : FIndex;
 }
 
 void TCollectionItem::SetIndex(int value) {

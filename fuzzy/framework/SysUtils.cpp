@@ -269,9 +269,12 @@ int ValFloat(std::string_view text, double& value) {
   double parsed = 0;
   const auto result = std::from_chars(text.data() + skip, text.data() + text.size(), parsed);
   if (result.ec == std::errc::result_out_of_range) {
-    const bool tiny = std::abs(parsed) < 1.0;
+    // from_chars leaves the value alone out of range: a negative exponent means the number is
+    // too small to hold and reads as zero; anything else is too large to hold and fails.
+    const auto e = text.find_first_of("eE");
+    const bool tiny = e != std::string_view::npos && e + 1 < text.size() && text[e + 1] == '-';
     if (!tiny) return static_cast<int>(text.size());
-    parsed = 0;
+    parsed = text[0] == '-' ? -0.0 : 0.0;
   } else if (result.ec != std::errc()) {
     return 1;
   }

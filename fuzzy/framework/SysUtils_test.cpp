@@ -76,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ValFloatTable,
                          ::testing::Values(ValCase{"2.5", 0}, ValCase{"-.5", 0}, ValCase{"+5", 0},
                                            ValCase{"1e3", 0}, ValCase{"1.5E-2", 0},
                                            ValCase{"1.x", 3}, ValCase{"1e", 3}, ValCase{".", 2},
+                                           ValCase{"1e999", 5}, ValCase{"1e-999", 0},
                                            ValCase{"", 1}));
 
 TEST(ValFloat, ReadsWithAPointWhateverTheLocale) {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "fuzzy/consts/FuzzyConsts.h"
 #include "fuzzy/framework/FirstError.h"
 #include "fuzzy/logic/FuzzyLogicParser.h"
-#include "fuzzy/logic/FuzzyVariables.h"
 
 namespace fuzzy {
 
@@ -12,22 +12,21 @@ TCustomFuzzyLogic* TCustomFuzzyLogic::Create(TComponent* owner) {
   return Constructed(new TCustomFuzzyLogic(owner));
 }
 
-void TCustomFuzzyLogic::AfterConstruction() {
-  FItems = CreateVariables();
-  TComponent::AfterConstruction();
-}
-
-TFuzzyVariables* TCustomFuzzyLogic::CreateVariables() {
-  return TFuzzyVariables::Create(this);
+TCustomFuzzyLogic::TCustomFuzzyLogic(TComponent* owner)
+    : TComponent(owner),
+      FStrings(Own(TStringList::Create())),
+      FVariables(Own(TStringList::Create())) {
+  FVariables->SetCaseSensitive(false);
 }
 
 void TCustomFuzzyLogic::BeforeDestruction() {
   TFirstError error;
-  error.Run([this] { FreeAndNil(FItems); });
   error.Run([this] { SetParser(nullptr); });
   error.Run([this] { TComponent::BeforeDestruction(); });
   error.Rethrow();
 }
+
+// ---- settings --------------------------------------------------------------------------------
 
 void TCustomFuzzyLogic::SetNumFunctionValues(int value) {
   FNumFunctionValues = std::max(value, 2);
@@ -38,6 +37,8 @@ void TCustomFuzzyLogic::SetThreshold(TFzyFloat value) {
   FThreshold = std::clamp(value, 0.0, 1.0);
   ThresholdChanged();
 }
+
+// ---- the parser link -------------------------------------------------------------------------
 
 void TCustomFuzzyLogic::SetParser(TCustomFuzzyLogicParser* value) {
   if (value == FParser) return;
@@ -53,22 +54,41 @@ void TCustomFuzzyLogic::Notification(TComponent* component, TOperation operation
   if (operation == opRemove && component != nullptr && component == FParser) SetParser(nullptr);
 }
 
-void TCustomFuzzyLogic::NotifyVariable(TFuzzyVariable* variable, TCollectionNotification action) {
-  (void)variable;
-  (void)action;
+// ---- text ------------------------------------------------------------------------------------
+
+TStrings* TCustomFuzzyLogic::GetStrings() {
+  if (FStringsStale) UpdateStrings();
+  return FStrings.get();
 }
 
-void TCustomFuzzyLogic::NotifyFuzzySet(TFuzzySet* fuzzySet, TCollectionNotification action) {
-  (void)fuzzySet;
-  (void)action;
+void TCustomFuzzyLogic::SetStrings(TStrings* value) {
+  // Checked before the text is taken, so that a refused text leaves the old one in place.
+  CheckParser();
+  FStrings->Assign(value);
+  Parse();
 }
 
-void TCustomFuzzyLogic::UpdateVariable(TFuzzyVariable* variable) {
-  (void)variable;
+void TCustomFuzzyLogic::SetVariables(TStrings* value) {
+  FVariables->Assign(value);
 }
 
-void TCustomFuzzyLogic::UpdateFuzzySet(TFuzzySet* fuzzySet) {
-  (void)fuzzySet;
+void TCustomFuzzyLogic::CheckParser() const {
+  if (!IsLoading() && FParser == nullptr) throw EFzyException(SParserUnassigned);
+}
+
+void TCustomFuzzyLogic::UpdateStrings() {
+  // The check comes first: a read that failed for want of a parser must not make the old text
+  // pass for current on the next read.
+  CheckParser();
+  FStringsStale = false;
+}
+
+void TCustomFuzzyLogic::Parse() {
+  if (IsLoading()) return;
+  CheckParser();
+  const std::string text = GetStrings()->GetText();
+  FParser->Parse(text);
+  FStringsStale = false;
 }
 
 }  // namespace fuzzy

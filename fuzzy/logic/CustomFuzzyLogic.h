@@ -1,31 +1,26 @@
-// The fuzzy logic component: owns the linguistic variables and holds the settings the set
-// algebra reads through a set's variable (methods, curve resolution, rule threshold) and the
-// link to its parser.
-// This is the component's core; the events, the Strings and Variables text lists, the automatic
-// terms and parsing come with the component's full build.
+// The common part of the logic components of both models: the settings the set algebra reads
+// through a set's variable (methods, curve resolution, rule threshold), the link to a parser,
+// and the definition text of all variables, parsed by that parser and rebuilt lazily from the
+// variables once they have changed.
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "fuzzy/consts/FuzzyEnums.h"
 #include "fuzzy/consts/FuzzyFloat.h"
-#include "fuzzy/framework/Collection.h"
 #include "fuzzy/framework/Component.h"
+#include "fuzzy/framework/Strings.h"
 
 namespace fuzzy {
 
 class TCustomFuzzyLogicParser;
-class TFuzzySet;
-class TFuzzyVariable;
-class TFuzzyVariables;
 
 class TCustomFuzzyLogic : public TComponent {
  public:
   static TCustomFuzzyLogic* Create(TComponent* owner);
 
-  // The variables, owned.
-  TFuzzyVariables* GetItems() const { return FItems; }
-
+  // ---- Settings ----------------------------------------------------------------------------
   // Number of points of generated curves; never below 2.
   int GetNumFunctionValues() const { return FNumFunctionValues; }
   void SetNumFunctionValues(int value);
@@ -35,45 +30,70 @@ class TCustomFuzzyLogic : public TComponent {
   void SetCorrelationMethod(TFuzzyCorrelationMethod value) { FCorrelationMethod = value; }
   TFuzzyInferenceMethod GetInferenceMethod() const { return FInferenceMethod; }
   void SetInferenceMethod(TFuzzyInferenceMethod value) { FInferenceMethod = value; }
-  // Rule threshold, kept in [0, 1]; a new value calls ThresholdChanged.
+  // Rule threshold, kept in [0, 1]; a new value calls ThresholdChanged and raises no event.
   TFzyFloat GetThreshold() const { return FThreshold; }
   void SetThreshold(TFzyFloat value);
+  // Whether every new variable gets the terms "low", "medium" and "high".
+  bool GetAutoTerms() const { return FAutoTerms; }
+  void SetAutoTerms(bool value) { FAutoTerms = value; }
+  // The variables as a whole changed.
+  const TNotifyEvent& GetOnChange() const { return FOnChange; }
+  void SetOnChange(TNotifyEvent value) { FOnChange = std::move(value); }
 
-  // The parser, not owned; whichever of the two goes first unhooks the other.
+  // ---- The parser --------------------------------------------------------------------------
+  // Not owned; whichever of the two goes first unhooks the other.
   TCustomFuzzyLogicParser* GetParser() const { return FParser; }
   void SetParser(TCustomFuzzyLogicParser* value);
 
+  // ---- Text --------------------------------------------------------------------------------
+  // The definition text of all variables; rebuilt first (UpdateStrings) when the variables
+  // changed since it was last parsed or rebuilt, which is why reading it is not const.
+  TStrings* GetStrings();
+  // Takes the text of `value` and parses it, replacing the variables. Without a parser
+  // (outside loading) it raises before the text is touched.
+  void SetStrings(TStrings* value);
+  bool GetStringsStale() const { return FStringsStale; }
+  // Names for the application's own use; the library never fills it. Case-insensitive.
+  TStrings* GetVariables() const { return FVariables.get(); }
+  void SetVariables(TStrings* value);
+
+  // Rebuilds Strings from the variables (the descendants do the writing). Without a parser
+  // (outside loading) it raises SParserUnassigned and Strings stays stale.
+  virtual void UpdateStrings();
+  // Hands the text of Strings to the parser; nothing while loading; SParserUnassigned without
+  // a parser.
+  virtual void Parse();
+
   std::string ClassName() const override { return "TCustomFuzzyLogic"; }
-  void AfterConstruction() override;
-  // The variables go first (each notified while the component still answers), then the parser
-  // link, then the framework's part.
+  // Drops the parser link, then the framework's part (free notifications, owned components).
   void BeforeDestruction() override;
 
  protected:
-  explicit TCustomFuzzyLogic(TComponent* owner) : TComponent(owner) {}
+  explicit TCustomFuzzyLogic(TComponent* owner);
 
-  // The variable collection; overridable factory.
-  virtual TFuzzyVariables* CreateVariables();
+  // A parser going away clears Parser.
   void Notification(TComponent* component, TOperation operation) override;
+  // The threshold took a new value.
   virtual void ThresholdChanged() {}
 
-  // The notifications coming up from the variables and their terms.
-  virtual void NotifyVariable(TFuzzyVariable* variable, TCollectionNotification action);
-  virtual void NotifyFuzzySet(TFuzzySet* fuzzySet, TCollectionNotification action);
-  // `variable` null: the variable collection as a whole changed.
-  virtual void UpdateVariable(TFuzzyVariable* variable);
-  virtual void UpdateFuzzySet(TFuzzySet* fuzzySet);
+  void SetStringsStale(bool value) { FStringsStale = value; }
+  // Raises SParserUnassigned when there is no parser and the component is not loading.
+  void CheckParser() const;
+  // The text buffer itself, without the lazy rebuild.
+  TStrings* GetStringsBuffer() const { return FStrings.get(); }
 
  private:
-  friend class TFuzzyVariables;
-
   int FNumFunctionValues = 7;
+  TNotifyEvent FOnChange;
   TDefuzzificationMethod FDefuzzificationMethod = dmCenterOfGravity;
   TCustomFuzzyLogicParser* FParser = nullptr;
+  TOwned<TStringList> FStrings;
+  bool FStringsStale = false;
+  TOwned<TStringList> FVariables;
+  bool FAutoTerms = true;
   TFuzzyCorrelationMethod FCorrelationMethod = fcmMinimum;
   TFuzzyInferenceMethod FInferenceMethod = fimMinMax;
   TFzyFloat FThreshold = 0.01;
-  TFuzzyVariables* FItems = nullptr;
 };
 
 }  // namespace fuzzy

@@ -3,6 +3,7 @@
 // change of itself or of its terms up to that component.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "fuzzy/consts/FuzzyFloat.h"
@@ -48,6 +49,23 @@ class TFuzzyVariable : public TGCollectionItem {
   // The terms become copies of `value`'s terms.
   void SetItems(TFuzzySets* value);
   TFuzzySetClass GetFuzzySetClass() const { return FFuzzySetClass; }
+
+  // ---- Rules (FuzzyVariableRules.cpp) -------------------------------------------------------
+  // The strength of a conjunction: the smallest correlation strength of each premise with the
+  // input at its position; 1.0 without premises. Fewer inputs than premises raise EListError.
+  TFzyFloat GetCorrelationStrength(std::span<TFuzzySet* const> antecedents,
+                                   std::span<TFuzzySet* const> inputs) const;
+  // Fires a rule of the given strength: below Threshold null; otherwise a copy of `consequent`
+  // correlated with the strength, inferred by union into `accumulator` when there is one (a new
+  // set; the copy goes). The caller owns the set returned.
+  virtual TFuzzySet* AssertRule(TFzyFloat strength, TFuzzySet* consequent, TFuzzySet* accumulator);
+  // The same with the strength of the premises against the inputs.
+  virtual TFuzzySet* AssertRule(std::span<TFuzzySet* const> antecedents,
+                                std::span<TFuzzySet* const> inputs, TFuzzySet* consequent,
+                                TFuzzySet* accumulator);
+  // The same with the strength of one premise against one input.
+  virtual TFuzzySet* AssertRule(TFuzzySet* antecedent, TFuzzySet* consequent, TFuzzySet* input,
+                                TFuzzySet* accumulator);
 
   // The name, or the class name when the name is empty.
   std::string GetDisplayName() const override;

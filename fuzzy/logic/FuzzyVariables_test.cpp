@@ -9,8 +9,93 @@
 namespace fuzzy {
 namespace {
 
+using testing_support::FzyMessageOf;
 using testing_support::TRecordingFuzzyLogic;
 using Calls = std::vector<std::string>;
+
+std::vector<std::string> NamesOf(const TFuzzyVariables* variables) {
+  std::vector<std::string> names;
+  for (TFuzzyVariable* variable : *variables) names.push_back(variable->GetName());
+  return names;
+}
+
+// ---- making and finding variables ------------------------------------------------------------
+
+class TTaggedSet : public TFuzzySet {
+ public:
+  static TTaggedSet* Create(TCollection* collection) {
+    return Constructed(new TTaggedSet(collection));
+  }
+
+ protected:
+  using TFuzzySet::TFuzzySet;
+};
+
+class TTaggedVariable : public TFuzzyVariable {
+ public:
+  static TTaggedVariable* Create(TCollection* collection) {
+    return Create(collection, TFuzzySetClass::Of<TFuzzySet>());
+  }
+  static TTaggedVariable* Create(TCollection* collection, TFuzzySetClass fuzzySetClass) {
+    return Constructed(new TTaggedVariable(collection, fuzzySetClass));
+  }
+
+ protected:
+  using TFuzzyVariable::TFuzzyVariable;
+};
+
+TEST(FuzzyVariablesAdd, MakesVariablesOfTheItemClassWithTermsOfTheSetClass) {
+  auto variables = Own(TFuzzyVariables::Create(nullptr, TFuzzyVariableClass::Of<TTaggedVariable>(),
+                                               TFuzzySetClass::Of<TTaggedSet>()));
+  TFuzzyVariable* variable = variables->Add("speed");
+  EXPECT_NE(dynamic_cast<TTaggedVariable*>(variable), nullptr);
+  EXPECT_EQ(variable->GetName(), "speed");
+  EXPECT_NE(dynamic_cast<TTaggedSet*>(variable->GetItems()->Add()), nullptr);
+  EXPECT_EQ(variables->GetFuzzy(), nullptr);
+}
+
+TEST(FuzzyVariablesAdd, UsesTheDefaultClassesUnlessTold) {
+  auto variables = Own(TFuzzyVariables::Create(nullptr));
+  EXPECT_EQ(variables->GetFuzzySetClass(), TFuzzySetClass::Of<TFuzzySet>());
+  variables->SetFuzzySetClass(TFuzzySetClass::Of<TTaggedSet>());
+  EXPECT_NE(dynamic_cast<TTaggedSet*>(variables->Add()->GetItems()->Add()), nullptr);
+}
+
+TEST(FuzzyVariablesInsert, PutsTheNewVariableAtTheIndex) {
+  auto variables = Own(TFuzzyVariables::Create(nullptr));
+  variables->Add("a");
+  variables->Add("b");
+  variables->Insert(1)->SetName("new");
+  variables->Insert(3)->SetName("last");
+  EXPECT_EQ(NamesOf(variables.get()), (std::vector<std::string>{"a", "new", "b", "last"}));
+}
+
+TEST(FuzzyVariablesInsert, ABadIndexAddsNothing) {
+  auto variables = Own(TFuzzyVariables::Create(nullptr));
+  variables->Add("a");
+  EXPECT_THROW(variables->Insert(2), EListError);
+  EXPECT_THROW(variables->Insert(-1), EListError);
+  EXPECT_EQ(variables->GetCount(), 1);
+}
+
+TEST(FuzzyVariablesByName, FindsExactNamesAndRefusesOthers) {
+  auto variables = Own(TFuzzyVariables::Create(nullptr));
+  TFuzzyVariable* speed = variables->Add("speed");
+  EXPECT_EQ(variables->GetItemByName("speed"), speed);
+  EXPECT_EQ(FzyMessageOf([&] { variables->GetItemByName("Speed"); }),
+            "Unknown Fuzzy Variable name: \"Speed\"");
+  auto source = Own(TFuzzyVariable::Create(nullptr));
+  source->SetName("load");
+  source->SetMaximum(5);
+  EXPECT_EQ(FzyMessageOf([&] { variables->SetItemByName("load", source.get()); }),
+            "Unknown Fuzzy Variable name: \"load\"");
+  variables->SetItemByName("speed", source.get());
+  EXPECT_EQ(variables->GetItem(0), speed);
+  EXPECT_EQ(speed->GetName(), "load");
+  EXPECT_EQ(speed->GetMaximum(), 5);
+}
+
+// ---- change forwarding -----------------------------------------------------------------------
 
 // A component with one variable "speed" (range 0 to 10) holding the term "low"; the calls of
 // the set-up are forgotten.

@@ -115,6 +115,89 @@ class TFuzzySet : public TGCollectionItem {
   void CreateBetaCurveFunctionValues(int n, TFzyFloat range, TFzyFloat center,
                                      TFzyFloat inflectionPoint);
 
+  // ---- Pairwise walk (FuzzySetWalk.cpp) ---------------------------------------------------
+  // Walks both point lists together in X order, crossings included, and hands every event to
+  // `comparison`; true when the comparison stopped the walk or both lists are empty.
+  bool Iterate(const TFuzzySet* other, const TFuzzyComparison& comparison) const;
+  // A new set in this set's collection, named "<this> <operationName> <other>", whose points
+  // `op` appends at every walk event; tidied and given its expression.
+  TFuzzySet* Operator(const TFuzzySet* other, const std::string& operationName,
+                      const TFuzzyOperator& op) const;
+  // Whether the two sets can overlap, judged from their ends and X ranges.
+  bool Intersects(const TFuzzySet* other) const;
+  // The crossing of segment (x1, y1)-(x2, y2) with (x3, y3)-(x4, y4) into x, y.
+  static bool LineSegmentIntersects(TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2,
+                                    TFzyFloat x3, TFzyFloat y3, TFzyFloat x4, TFzyFloat y4,
+                                    TFzyFloat& x, TFzyFloat& y);
+  // The crossing as a free-standing point that the caller frees, or null.
+  static TFuzzySetValue* LineSegmentIntersects(const TFuzzySetValue* p1, const TFuzzySetValue* p2,
+                                               const TFuzzySetValue* p3, const TFuzzySetValue* p4);
+  static TFzyFloat GetSlope(const TFuzzySetValue* p1, const TFuzzySetValue* p2);
+
+  // ---- Operator families, inference, correlation (FuzzySetFamilies.cpp) -------------------
+  TFuzzySet* Intersection(const TFuzzySet* other) const;
+  TFuzzySet* Union(const TFuzzySet* other) const;
+  virtual TFuzzySet* Intersection(const TFuzzySet* other, TFuzzyOperation operation) const;
+  virtual TFuzzySet* Union(const TFuzzySet* other, TFuzzyOperation operation) const;
+  TFuzzySet* Infer(const TFuzzySet* other, TFuzzyInferenceMethod method, bool intersect) const;
+  TFuzzySet* Infer(const TFuzzySet* other, bool intersect) const;
+  TFuzzySet* Correlate(TFzyFloat value, TFuzzyCorrelationMethod method);
+  TFuzzySet* Correlate(TFzyFloat value);
+  // The height of the Zadeh intersection of the two sets.
+  TFzyFloat GetCorrelationStrength(const TFuzzySet* other);
+  // The point-emitting rules of the families: each appends (x1, rule(y1, y2)) to `result`.
+  static bool FuzzyOperatorMin(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
+                               TFzyFloat y2);
+  static bool FuzzyOperatorMax(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
+                               TFzyFloat y2);
+  static bool FuzzyOperatorMean(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
+                                TFzyFloat y2);
+  static bool FuzzyOperatorMeanSqr(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                   TFzyFloat x2, TFzyFloat y2);
+  static bool FuzzyOperatorMeanSqrt(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                    TFzyFloat x2, TFzyFloat y2);
+  static bool FuzzyOperatorUnionMean(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                     TFzyFloat x2, TFzyFloat y2);
+  static bool FuzzyOperatorIntersectionProduct(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                               TFzyFloat x2, TFzyFloat y2);
+  static bool FuzzyOperatorUnionProduct(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                        TFzyFloat x2, TFzyFloat y2);
+  static bool FuzzyOperatorIntersectionBoundedSum(TFuzzySetValues* result, TFzyFloat x1,
+                                                  TFzyFloat y1, TFzyFloat x2, TFzyFloat y2);
+  static bool FuzzyOperatorUnionBoundedSum(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                           TFzyFloat x2, TFzyFloat y2);
+  static bool FuzzyOperatorUnionSum(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                    TFzyFloat x2, TFzyFloat y2);
+  // Keeps the running maximum of min(y1, y2) in CorrelationAccumulator; never stops the walk.
+  bool FuzzyOperatorMaxOfMin(TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2);
+  // Stops the walk where both sets reach the variable's threshold.
+  bool FuzzyOperatorMinThreshold(TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) const;
+
+  // ---- Hedges (FuzzySetHedges.cpp) ---------------------------------------------------------
+  virtual TFuzzySet* Hedge(TFuzzyHedge hedge);
+  // A base hedge with `value` on every Y (onY) or every X.
+  TFuzzySet* Hedge(TBaseFuzzyHedge hedge, TFzyFloat value, bool onY);
+  void Intensify(int count, TFzyFloat exponent);
+  void FuzzyContrast(int count, TFzyFloat exponent);
+  void FuzzyApproximation(int count, TFzyFloat exponent);
+  TFuzzySet* Normalize();
+
+  // ---- Defuzzification and comparisons (FuzzySetDefuzzify.cpp) -----------------------------
+  TFzyFloat CenterOfGravity() const;
+  TFzyFloat MeanOfMaxima() const;
+  // By the component's DefuzzificationMethod; centre of gravity without one.
+  TFzyFloat Defuzzify() const;
+  bool IsUndecidable() const;
+  virtual TFzyFloat GetCompatibilityIndex() const;
+  virtual bool Equals(const TFuzzySet* other) const;
+  virtual TFzyFloat FuzzyEquals(const TFuzzySet* other);
+
+  // ---- Alpha cuts and cut-offs (FuzzySetCuts.cpp) ------------------------------------------
+  // A new set holding the membership where it exceeds (strict) or reaches alpha, 0 elsewhere.
+  TFuzzySet* AlphaCutoff(TFzyFloat alpha, bool strict) const;
+  // A new set: max(membership, value) with unionWithLevel, min(membership, value) without.
+  TFuzzySet* Cutoff(TFzyFloat value, bool unionWithLevel) const;
+
   std::string ClassName() const override { return "TFuzzySet"; }
   // Makes the point list, then joins the collection, so its added-notification meets a
   // complete set.
@@ -148,5 +231,20 @@ class TFuzzySet : public TGCollectionItem {
   std::string FExpression;
   TFzyFloat FCorrelationAccumulator = 0.0;
 };
+
+// ---- Unit routines of the pairwise walk (FuzzySetWalk.cpp) ----------------------------------
+// a and b within 0.0001 of each other, in extended precision; false when either is NaN.
+bool FloatEquals(TFzyFloat a, TFzyFloat b);
+// 1, 0 or -1.
+int Sign(TFzyFloat value);
+void NextPoint(TFuzzySetValue* current, TFuzzySetValue* previous, int& index,
+               TFuzzySetValues* values, TFzyFloat x);
+void AddAndIncrement(TFuzzySet* fuzzySet, TFuzzySetValue* p1, TFuzzySetValue* p2,
+                     TFuzzySetValue* p3, int& index, TFzyFloat a, TFzyFloat b,
+                     TFuzzySetValues* values, TFzyFloat x, bool flag);
+void Add1AndIncrement2(TFuzzySet* fuzzySet, TFuzzySetValue* p1, TFuzzySetValue* p2,
+                       TFuzzySetValue* p3, TFuzzySetValue* p4, int& index1, int& index2,
+                       TFzyFloat a, TFzyFloat b, TFuzzySetValues* values1, TFuzzySetValues* values2,
+                       TFzyFloat x, bool flag);
 
 }  // namespace fuzzy

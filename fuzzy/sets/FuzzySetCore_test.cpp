@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "fuzzy/logic/CustomFuzzyLogic.h"
-#include "fuzzy/logic/FuzzyLogicParser.h"
+#include "fuzzy/logic/FuzzyLogicComponent.h"
 #include "fuzzy/logic/FuzzySets.h"
 #include "fuzzy/logic/FuzzyVariable.h"
 #include "fuzzy/logic/FuzzyVariables.h"
+#include "fuzzy/logic/LogicTestSupport.h"
 #include "fuzzy/membership/FuzzySetValues.h"
 #include "fuzzy/sets/FuzzySet.h"
 
@@ -194,8 +194,9 @@ TEST(FuzzySetText, FallbackFormsListEveryPointWithFourDecimals) {
 }
 
 // A parser that answers a recognisable text, to see that a set hands itself over.
-class TEchoParser : public TCustomFuzzyLogicParser {
+class TEchoParser : public testing_support::TFixedTextParser {
  public:
+  using TFixedTextParser::PrettyPrint;
   static TEchoParser* Create() { return Constructed(new TEchoParser(nullptr)); }
   std::string PrettyPrint(TFuzzySet* fuzzySet, bool asTerm) override {
     return "echo " + fuzzySet->GetName() + (asTerm ? " as term" : "");
@@ -203,11 +204,11 @@ class TEchoParser : public TCustomFuzzyLogicParser {
   std::string PrettyPrint(TFuzzyVariable*) override { return ""; }
 
  protected:
-  using TCustomFuzzyLogicParser::TCustomFuzzyLogicParser;
+  using TFixedTextParser::TFixedTextParser;
 };
 
 TEST(FuzzySetText, IsTheParsersShortFormWhenTheComponentHasAParser) {
-  auto fuzzy = Own(TCustomFuzzyLogic::Create(nullptr));
+  auto fuzzy = Own(TFuzzyLogic::Create(nullptr));
   auto parser = Own(TEchoParser::Create());
   TFuzzySet* set = fuzzy->GetItems()->Add()->GetItems()->Add("low");
   set->GetValues()->Add(0, 1);
@@ -217,7 +218,7 @@ TEST(FuzzySetText, IsTheParsersShortFormWhenTheComponentHasAParser) {
 }
 
 TEST(FuzzySetDefined, IsSetForSetsMadeWhileTheComponentIsDesigned) {
-  auto fuzzy = Own(TCustomFuzzyLogic::Create(nullptr));
+  auto fuzzy = Own(TFuzzyLogic::Create(nullptr));
   auto* variable = fuzzy->GetItems()->Add();
   EXPECT_FALSE(variable->GetItems()->Add()->GetDefined());
   fuzzy->SetDesigning(true);

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "fuzzy/logic/CustomFuzzyLogic.h"
+#include "fuzzy/logic/FuzzyLogicComponent.h"
 #include "fuzzy/logic/FuzzySets.h"
 #include "fuzzy/logic/FuzzyVariable.h"
 #include "fuzzy/logic/FuzzyVariables.h"
@@ -188,7 +188,7 @@ TEST_F(SetTypeTest, UserDefinedKeepsThePoints) {
 }
 
 TEST(FuzzySetSetType, CurvesTakeTheComponentsNumberOfFunctionValues) {
-  auto fuzzy = Own(TCustomFuzzyLogic::Create(nullptr));
+  auto fuzzy = Own(TFuzzyLogic::Create(nullptr));
   fuzzy->SetNumFunctionValues(11);
   TFuzzySet* set = fuzzy->GetItems()->Add()->GetItems()->Add();
   set->SetSetType(fstGrowthCurve);

@@ -1,0 +1,278 @@
+// TFuzzySet: the two-operand algebra. Each operator family is a pair of pointwise rules (one for
+// "and", one for "or") evaluated at the events of the pairwise walk; inference combines a rule's
+// conclusion into an accumulated result, correlation clips or scales a conclusion by a rule's
+// strength, and the correlation strength of two sets is the height of their intersection.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "fuzzy/logic/CustomFuzzyLogic.h"
+#include "fuzzy/logic/FuzzyVariable.h"
+#include "fuzzy/membership/FuzzySetValues.h"
+#include "fuzzy/sets/FuzzySet.h"
+
+namespace fuzzy {
+
+namespace {
+
+// The rules work in extended precision and store the point as a plain number; they never stop
+// the walk.
+bool AppendPoint(TFuzzySetValues* result, TFzyFloat x, long double y) {
+  result->Add(x, static_cast<TFzyFloat>(y));
+  return false;
+}
+
+long double MeanOf(TFzyFloat y1, TFzyFloat y2) {
+  return (static_cast<long double>(y1) + y2) / 2;
+}
+
+using TRule = bool (*)(TFuzzySetValues*, TFzyFloat, TFzyFloat, TFzyFloat, TFzyFloat);
+
+struct TFamily {
+  TRule Intersection;
+  TRule Union;
+};
+
+// Indexed by TFuzzyOperation. The unbounded sum has no intersection.
+const std::array<TFamily, EnumCount<TFuzzyOperation>> Families{{
+    {&TFuzzySet::FuzzyOperatorMin, &TFuzzySet::FuzzyOperatorMax},
+    {&TFuzzySet::FuzzyOperatorMean, &TFuzzySet::FuzzyOperatorUnionMean},
+    {&TFuzzySet::FuzzyOperatorMeanSqr, &TFuzzySet::FuzzyOperatorMeanSqr},
+    {&TFuzzySet::FuzzyOperatorMeanSqrt, &TFuzzySet::FuzzyOperatorMeanSqrt},
+    {&TFuzzySet::FuzzyOperatorIntersectionProduct, &TFuzzySet::FuzzyOperatorUnionProduct},
+    {&TFuzzySet::FuzzyOperatorIntersectionBoundedSum, &TFuzzySet::FuzzyOperatorUnionBoundedSum},
+    {nullptr, &TFuzzySet::FuzzyOperatorUnionSum},
+}};
+
+// The rule of `operation`; an operation without one raises before any result exists.
+TRule RuleOf(TFuzzyOperation operation, bool intersect) {
+  const auto index = static_cast<std::size_t>(operation);
+  TRule rule = nullptr;
+  if (index < Families.size())
+    rule = intersect ? Families[index].Intersection : Families[index].Union;
+  if (rule == nullptr) {
+    throw EFzyException::CreateFmt(SInvalidFuzzyOperation, GetEnumName(operation));
+  }
+  return rule;
+}
+
+TFuzzyOperation OperationOf(TFuzzyInferenceMethod method) {
+  switch (method) {
+    case fimAdditive:
+      return foSum;
+    case fimMean:
+      return foMean;
+    case fimProduct:
+      return foProduct;
+    case fimBoundedSum:
+      return foBoundedSum;
+    default:
+      return foZadeh;
+  }
+}
+
+struct TCutPoint {
+  TFzyFloat X;
+  TFzyFloat Y;
+  bool Clipped;  // stood above the level
+};
+
+// The points of min(membership, level) in order: a point is inserted where a sloped segment
+// crosses the level, and every Y above it becomes the level. A vertical step needs no inserted
+// point: clipping its upper point already gives the step's new height.
+std::vector<TCutPoint> PointsCutAt(const TFuzzySetValues* values, TFzyFloat level) {
+  std::vector<TCutPoint> cut;
+  const TFuzzySetValue* previous = nullptr;
+  for (const TFuzzySetValue* point : *values) {
+    const TFzyFloat y = point->GetY();
+    if (previous != nullptr && !FloatEquals(previous->GetX(), point->GetX())) {
+      const TFzyFloat from = previous->GetY();
+      if ((from < level && level < y) || (from > level && level > y)) {
+        cut.push_back({TFuzzySet::InterpolateX(previous->GetX(), from, point->GetX(), y, level),
+                       level, false});
+      }
+    }
+    cut.push_back({point->GetX(), std::min(y, level), y > level});
+    previous = point;
+  }
+  return cut;
+}
+
+// Drops the clipped points inside a flat top: they lie on the line between their neighbours.
+std::vector<TCutPoint> WithoutInnerClipped(const std::vector<TCutPoint>& cut, TFzyFloat level) {
+  std::vector<TCutPoint> kept;
+  kept.reserve(cut.size());
+  for (std::size_t k = 0; k < cut.size(); ++k) {
+    const bool inner =
+        k > 0 && k + 1 < cut.size() && cut[k - 1].Y == level && cut[k + 1].Y == level;
+    if (!(cut[k].Clipped && inner)) kept.push_back(cut[k]);
+  }
+  return kept;
+}
+
+// Gives the points of min(membership, level), replacing the list in one batch when a point has
+// to be inserted or dropped; otherwise leaves it to the clipping of the cut hedge.
+void InsertLevelCrossings(TFuzzySetValues* values, TFzyFloat level) {
+  const std::vector<TCutPoint> cut = PointsCutAt(values, level);
+  const std::vector<TCutPoint> kept = WithoutInnerClipped(cut, level);
+  // As many points as before and none dropped: nothing was inserted either.
+  if (cut.size() == static_cast<std::size_t>(values->GetCount()) && kept.size() == cut.size()) {
+    return;
+  }
+  TCollectionUpdate batch(values);
+  values->Clear();
+  for (const TCutPoint& point : kept) values->Add(point.X, point.Y);
+  batch.End();
+}
+
+}  // namespace
+
+// ---- Operator rules ------------------------------------------------------------------------
+
+bool TFuzzySet::FuzzyOperatorMin(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
+                                 TFzyFloat y2) {
+  (void)x2;
+  return AppendPoint(result, x1, std::min(y1, y2));
+}
+
+bool TFuzzySet::FuzzyOperatorMax(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
+                                 TFzyFloat y2) {
+  (void)x2;
+  return AppendPoint(result, x1, std::max(y1, y2));
+}
+
+bool TFuzzySet::FuzzyOperatorMean(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
+                                  TFzyFloat y2) {
+  (void)x2;
+  return AppendPoint(result, x1, MeanOf(y1, y2));
+}
+
+bool TFuzzySet::FuzzyOperatorMeanSqr(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                     TFzyFloat x2, TFzyFloat y2) {
+  (void)x2;
+  const long double mean = MeanOf(y1, y2);
+  return AppendPoint(result, x1, mean * mean);
+}
+
+bool TFuzzySet::FuzzyOperatorMeanSqrt(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                      TFzyFloat x2, TFzyFloat y2) {
+  (void)x2;
+  return AppendPoint(result, x1, std::sqrt(MeanOf(y1, y2)));
+}
+
+bool TFuzzySet::FuzzyOperatorUnionMean(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                       TFzyFloat x2, TFzyFloat y2) {
+  (void)x2;
+  const long double low = std::min(y1, y2);
+  const long double high = std::max(y1, y2);
+  return AppendPoint(result, x1, (2 * low + 4 * high) / 6);
+}
+
+bool TFuzzySet::FuzzyOperatorIntersectionProduct(TFuzzySetValues* result, TFzyFloat x1,
+                                                 TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
+  (void)x2;
+  return AppendPoint(result, x1, static_cast<long double>(y1) * y2);
+}
+
+bool TFuzzySet::FuzzyOperatorUnionProduct(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                          TFzyFloat x2, TFzyFloat y2) {
+  (void)x2;
+  const long double a = y1;
+  return AppendPoint(result, x1, a + y2 - a * y2);
+}
+
+bool TFuzzySet::FuzzyOperatorIntersectionBoundedSum(TFuzzySetValues* result, TFzyFloat x1,
+                                                    TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
+  (void)x2;
+  return AppendPoint(result, x1, std::max(0.0L, static_cast<long double>(y1) + y2 - 1));
+}
+
+bool TFuzzySet::FuzzyOperatorUnionBoundedSum(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                             TFzyFloat x2, TFzyFloat y2) {
+  (void)x2;
+  return AppendPoint(result, x1, std::min(1.0L, static_cast<long double>(y1) + y2));
+}
+
+bool TFuzzySet::FuzzyOperatorUnionSum(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
+                                      TFzyFloat x2, TFzyFloat y2) {
+  (void)x2;
+  return AppendPoint(result, x1, static_cast<long double>(y1) + y2);
+}
+
+// ---- Intersection, union, inference --------------------------------------------------------
+
+// The plain forms are the Zadeh rows themselves, not a call of the overridable forms.
+TFuzzySet* TFuzzySet::Intersection(const TFuzzySet* other) const {
+  return Operator(other, FuzzyIntersectionKeywords[foZadeh], FuzzyOperatorMin);
+}
+
+TFuzzySet* TFuzzySet::Union(const TFuzzySet* other) const {
+  return Operator(other, FuzzyUnionKeywords[foZadeh], FuzzyOperatorMax);
+}
+
+TFuzzySet* TFuzzySet::Intersection(const TFuzzySet* other, TFuzzyOperation operation) const {
+  // The rule first: it validates the operation before the keyword table is read.
+  const TRule rule = RuleOf(operation, true);
+  return Operator(other, FuzzyIntersectionKeywords[operation], rule);
+}
+
+TFuzzySet* TFuzzySet::Union(const TFuzzySet* other, TFuzzyOperation operation) const {
+  const TRule rule = RuleOf(operation, false);
+  return Operator(other, FuzzyUnionKeywords[operation], rule);
+}
+
+TFuzzySet* TFuzzySet::Infer(const TFuzzySet* other, TFuzzyInferenceMethod method,
+                            bool intersect) const {
+  const TFuzzyOperation operation = OperationOf(method);
+  return intersect ? Intersection(other, operation) : Union(other, operation);
+}
+
+TFuzzySet* TFuzzySet::Infer(const TFuzzySet* other, bool intersect) const {
+  const TCustomFuzzyLogic* fuzzy = GetFuzzyLogic();
+  return Infer(other, fuzzy == nullptr ? fimMinMax : fuzzy->GetInferenceMethod(), intersect);
+}
+
+// ---- Correlation ---------------------------------------------------------------------------
+
+TFuzzySet* TFuzzySet::Correlate(TFzyFloat value, TFuzzyCorrelationMethod method) {
+  if (method == fcmProduct) return Hedge(bfhMultiply, value, true);
+  // Clipping the points alone would cut a peak off along the wrong lines; with the crossings
+  // in place the cut hedge gives exactly min(membership, value), and its name.
+  InsertLevelCrossings(FValues, value);
+  return Hedge(bfhCutGreater, value, true);
+}
+
+TFuzzySet* TFuzzySet::Correlate(TFzyFloat value) {
+  const TCustomFuzzyLogic* fuzzy = GetFuzzyLogic();
+  return Correlate(value, fuzzy == nullptr ? fcmMinimum : fuzzy->GetCorrelationMethod());
+}
+
+// ---- Correlation strength ------------------------------------------------------------------
+
+TFzyFloat TFuzzySet::GetCorrelationStrength(const TFuzzySet* other) {
+  FCorrelationAccumulator = 0.0;
+  Iterate(other, [this](TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
+    return FuzzyOperatorMaxOfMin(x1, y1, x2, y2);
+  });
+  return FCorrelationAccumulator;
+}
+
+bool TFuzzySet::FuzzyOperatorMaxOfMin(TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
+  (void)x1;
+  (void)x2;
+  FCorrelationAccumulator = std::max(FCorrelationAccumulator, std::min(y1, y2));
+  return false;
+}
+
+bool TFuzzySet::FuzzyOperatorMinThreshold(TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
+                                          TFzyFloat y2) const {
+  (void)x1;
+  (void)x2;
+  // Only a variable has a threshold; answering anything without one would be a guess.
+  const TFuzzyVariable* variable = GetVariable();
+  if (variable == nullptr) throw EFzyException(SMissingFuzzyVariable);
+  return variable->GetThreshold() <= std::min(y1, y2);
+}
+
+}  // namespace fuzzy
