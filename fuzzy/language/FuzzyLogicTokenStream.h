@@ -36,6 +36,8 @@ class TFuzzyLogicTokenStream : public TGTextStream {
   virtual void PutBackToken(const IPtr<IFuzzyStreamToken>& token);
   // The last token handed out or put back; reads the first one when there is none yet.
   IPtr<IFuzzyStreamToken> GetCurrentToken();
+  // The last token handed out or put back, without reading one; null before the first.
+  const IPtr<IFuzzyStreamToken>& PeekCurrentToken() const { return FCurrentToken; }
   // The keyword of the group that starts here ("deffuzzy", "term", "=" ...), leaving the group
   // unread; empty when no group starts here (the token read is then consumed).
   virtual std::string Head();

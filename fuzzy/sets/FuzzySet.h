@@ -215,6 +215,8 @@ class TFuzzySet : public TGCollectionItem {
   TCustomFuzzyLogic* GetFuzzyLogic() const;
   // The component's NumFunctionValues, or 7 without a component.
   int GetNumFunctionValues() const;
+  // For twins that copy a set through its interface, where no shape generator runs.
+  void SetInflectionPoint(TFzyFloat value) { FInflectionPoint = value; }
 
  private:
   // Appends "(x y) " for every point, with four decimals.

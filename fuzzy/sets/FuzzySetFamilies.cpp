@@ -3,13 +3,12 @@
 // conclusion into an accumulated result, correlation clips or scales a conclusion by a rule's
 // strength, and the correlation strength of two sets is the height of their intersection.
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <vector>
 
 #include "fuzzy/logic/CustomFuzzyLogic.h"
 #include "fuzzy/logic/FuzzyVariable.h"
 #include "fuzzy/membership/FuzzySetValues.h"
+#include "fuzzy/sets/FuzzyOperatorRules.h"
 #include "fuzzy/sets/FuzzySet.h"
 
 namespace fuzzy {
@@ -23,53 +22,11 @@ bool AppendPoint(TFuzzySetValues* result, TFzyFloat x, long double y) {
   return false;
 }
 
-long double MeanOf(TFzyFloat y1, TFzyFloat y2) {
-  return (static_cast<long double>(y1) + y2) / 2;
-}
-
-using TRule = bool (*)(TFuzzySetValues*, TFzyFloat, TFzyFloat, TFzyFloat, TFzyFloat);
-
-struct TFamily {
-  TRule Intersection;
-  TRule Union;
-};
-
-// Indexed by TFuzzyOperation. The unbounded sum has no intersection.
-const std::array<TFamily, EnumCount<TFuzzyOperation>> Families{{
-    {&TFuzzySet::FuzzyOperatorMin, &TFuzzySet::FuzzyOperatorMax},
-    {&TFuzzySet::FuzzyOperatorMean, &TFuzzySet::FuzzyOperatorUnionMean},
-    {&TFuzzySet::FuzzyOperatorMeanSqr, &TFuzzySet::FuzzyOperatorMeanSqr},
-    {&TFuzzySet::FuzzyOperatorMeanSqrt, &TFuzzySet::FuzzyOperatorMeanSqrt},
-    {&TFuzzySet::FuzzyOperatorIntersectionProduct, &TFuzzySet::FuzzyOperatorUnionProduct},
-    {&TFuzzySet::FuzzyOperatorIntersectionBoundedSum, &TFuzzySet::FuzzyOperatorUnionBoundedSum},
-    {nullptr, &TFuzzySet::FuzzyOperatorUnionSum},
-}};
-
-// The rule of `operation`; an operation without one raises before any result exists.
-TRule RuleOf(TFuzzyOperation operation, bool intersect) {
-  const auto index = static_cast<std::size_t>(operation);
-  TRule rule = nullptr;
-  if (index < Families.size())
-    rule = intersect ? Families[index].Intersection : Families[index].Union;
-  if (rule == nullptr) {
-    throw EFzyException::CreateFmt(SInvalidFuzzyOperation, GetEnumName(operation));
-  }
-  return rule;
-}
-
-TFuzzyOperation OperationOf(TFuzzyInferenceMethod method) {
-  switch (method) {
-    case fimAdditive:
-      return foSum;
-    case fimMean:
-      return foMean;
-    case fimProduct:
-      return foProduct;
-    case fimBoundedSum:
-      return foBoundedSum;
-    default:
-      return foZadeh;
-  }
+// The operator that appends the points of `rule`.
+TFuzzyOperator AppendingRule(TOperatorRule rule) {
+  return [rule](TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat, TFzyFloat y2) {
+    return AppendPoint(result, x1, rule(y1, y2));
+  };
 }
 
 struct TCutPoint {
@@ -133,71 +90,67 @@ void InsertLevelCrossings(TFuzzySetValues* values, TFzyFloat level) {
 bool TFuzzySet::FuzzyOperatorMin(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
                                  TFzyFloat y2) {
   (void)x2;
-  return AppendPoint(result, x1, std::min(y1, y2));
+  return AppendPoint(result, x1, operator_rules::Min(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorMax(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
                                  TFzyFloat y2) {
   (void)x2;
-  return AppendPoint(result, x1, std::max(y1, y2));
+  return AppendPoint(result, x1, operator_rules::Max(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorMean(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2,
                                   TFzyFloat y2) {
   (void)x2;
-  return AppendPoint(result, x1, MeanOf(y1, y2));
+  return AppendPoint(result, x1, operator_rules::Mean(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorMeanSqr(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
                                      TFzyFloat x2, TFzyFloat y2) {
   (void)x2;
-  const long double mean = MeanOf(y1, y2);
-  return AppendPoint(result, x1, mean * mean);
+  return AppendPoint(result, x1, operator_rules::MeanSqr(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorMeanSqrt(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
                                       TFzyFloat x2, TFzyFloat y2) {
   (void)x2;
-  return AppendPoint(result, x1, std::sqrt(MeanOf(y1, y2)));
+  return AppendPoint(result, x1, operator_rules::MeanSqrt(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorUnionMean(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
                                        TFzyFloat x2, TFzyFloat y2) {
   (void)x2;
-  const long double low = std::min(y1, y2);
-  const long double high = std::max(y1, y2);
-  return AppendPoint(result, x1, (2 * low + 4 * high) / 6);
+  return AppendPoint(result, x1, operator_rules::UnionMean(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorIntersectionProduct(TFuzzySetValues* result, TFzyFloat x1,
                                                  TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
   (void)x2;
-  return AppendPoint(result, x1, static_cast<long double>(y1) * y2);
+  return AppendPoint(result, x1, operator_rules::IntersectionProduct(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorUnionProduct(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
                                           TFzyFloat x2, TFzyFloat y2) {
   (void)x2;
-  const long double a = y1;
-  return AppendPoint(result, x1, a + y2 - a * y2);
+  return AppendPoint(result, x1, operator_rules::UnionProduct(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorIntersectionBoundedSum(TFuzzySetValues* result, TFzyFloat x1,
                                                     TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
   (void)x2;
-  return AppendPoint(result, x1, std::max(0.0L, static_cast<long double>(y1) + y2 - 1));
+  return AppendPoint(result, x1, operator_rules::IntersectionBoundedSum(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorUnionBoundedSum(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
                                              TFzyFloat x2, TFzyFloat y2) {
   (void)x2;
-  return AppendPoint(result, x1, std::min(1.0L, static_cast<long double>(y1) + y2));
+  return AppendPoint(result, x1, operator_rules::UnionBoundedSum(y1, y2));
 }
 
 bool TFuzzySet::FuzzyOperatorUnionSum(TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1,
                                       TFzyFloat x2, TFzyFloat y2) {
   (void)x2;
-  return AppendPoint(result, x1, static_cast<long double>(y1) + y2);
+  return AppendPoint(result, x1, operator_rules::UnionSum(y1, y2));
 }
 
 // ---- Intersection, union, inference --------------------------------------------------------
@@ -213,18 +166,18 @@ TFuzzySet* TFuzzySet::Union(const TFuzzySet* other) const {
 
 TFuzzySet* TFuzzySet::Intersection(const TFuzzySet* other, TFuzzyOperation operation) const {
   // The rule first: it validates the operation before the keyword table is read.
-  const TRule rule = RuleOf(operation, true);
-  return Operator(other, FuzzyIntersectionKeywords[operation], rule);
+  const TOperatorRule rule = OperatorRule(operation, true);
+  return Operator(other, FuzzyIntersectionKeywords[operation], AppendingRule(rule));
 }
 
 TFuzzySet* TFuzzySet::Union(const TFuzzySet* other, TFuzzyOperation operation) const {
-  const TRule rule = RuleOf(operation, false);
-  return Operator(other, FuzzyUnionKeywords[operation], rule);
+  const TOperatorRule rule = OperatorRule(operation, false);
+  return Operator(other, FuzzyUnionKeywords[operation], AppendingRule(rule));
 }
 
 TFuzzySet* TFuzzySet::Infer(const TFuzzySet* other, TFuzzyInferenceMethod method,
                             bool intersect) const {
-  const TFuzzyOperation operation = OperationOf(method);
+  const TFuzzyOperation operation = InferenceOperation(method);
   return intersect ? Intersection(other, operation) : Union(other, operation);
 }
 

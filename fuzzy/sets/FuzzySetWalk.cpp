@@ -10,6 +10,7 @@
 #include "fuzzy/membership/PositionTolerance.h"
 #include "fuzzy/sets/FreeOnError.h"
 #include "fuzzy/sets/FuzzySet.h"
+#include "fuzzy/sets/PairwiseWalk.h"
 
 namespace fuzzy {
 
@@ -103,10 +104,9 @@ class TWalkSide {
 
 // The walk over A (the receiver) and B. `visit` takes (X1, Y1, X2, Y2), A's side first, and
 // answers true to stop the walk.
-template <class TVisit>
 class TPairwiseWalk {
  public:
-  TPairwiseWalk(const TFuzzySet* a, const TFuzzySet* b, const TVisit& visit)
+  TPairwiseWalk(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit)
       : FA(a), FB(b), FVisit(visit) {}
 
   // True when a visit stopped the walk.
@@ -187,7 +187,7 @@ class TPairwiseWalk {
 
   TWalkSide FA;
   TWalkSide FB;
-  const TVisit& FVisit;
+  TWalkVisit FVisit;
 };
 
 // Which points of an operator result survive the tidy step: of a run of consecutive points with
@@ -234,18 +234,35 @@ void TidyOperatorResult(TFuzzySetValues* values) {
   values->SetDuplicatesRemoved(duplicatesRemoved);
 }
 
-std::string EmbeddedExpression(const TFuzzySet* set) {
-  const std::string& expression = set->GetExpression();
-  return FormatFuzzyExpression(expression.empty() ? set->GetName() : expression);
+}  // namespace
+
+// ---- The shared walk ------------------------------------------------------------------------
+
+bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit) {
+  return TPairwiseWalk(a, b, visit).Run();
 }
 
-}  // namespace
+void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* points,
+                    TWalkVisit visit) {
+  TCollectionUpdate batch(points);
+  // A receiver without points says nothing about where the result lies: it stays empty.
+  if (a->GetValues()->GetCount() > 0) {
+    const bool stopped = WalkPairwise(a, b, visit);
+    // Membership continues at the first and last Y, so flat ends carry nothing.
+    if (!stopped && b->GetValues()->GetCount() > 0) TidyOperatorResult(points);
+  }
+  batch.End();
+}
+
+std::string OperandExpression(const std::string& expression, const std::string& name) {
+  return FormatFuzzyExpression(expression.empty() ? name : expression);
+}
 
 // ---- Iterate and Operator -------------------------------------------------------------------
 
 bool TFuzzySet::Iterate(const TFuzzySet* other, const TFuzzyComparison& comparison) const {
   if (FValues->GetCount() == 0 && other->FValues->GetCount() == 0) return true;
-  return TPairwiseWalk<TFuzzyComparison>(this, other, comparison).Run();
+  return WalkPairwise(this, other, comparison);
 }
 
 TFuzzySet* TFuzzySet::Operator(const TFuzzySet* other, const std::string& operationName,
@@ -253,19 +270,12 @@ TFuzzySet* TFuzzySet::Operator(const TFuzzySet* other, const std::string& operat
   TFreeOnError<TFuzzySet> result(GetClassType().Create(TCollectionItem::GetCollection()));
   result->SetName(CreateFuzzyName(GetName(), other->GetName(), operationName));
   TFuzzySetValues* points = result->GetValues();
-  TCollectionUpdate batch(points);
-  // A receiver without points says nothing about where the result lies: it stays empty.
-  if (FValues->GetCount() > 0) {
-    const auto visit = [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
-      return op(points, x1, y1, x2, y2);
-    };
-    const bool stopped = TPairwiseWalk<decltype(visit)>(this, other, visit).Run();
-    // Membership continues at the first and last Y, so flat ends carry nothing.
-    if (!stopped && other->FValues->GetCount() > 0) TidyOperatorResult(points);
-  }
-  batch.End();
-  result->SetExpression(EmbeddedExpression(this) + " " + operationName + " " +
-                        EmbeddedExpression(other));
+  const auto visit = [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
+    return op(points, x1, y1, x2, y2);
+  };
+  WalkIntoResult(this, other, points, visit);
+  result->SetExpression(OperandExpression(FExpression, FName) + " " + operationName + " " +
+                        OperandExpression(other->FExpression, other->FName));
   return result.Release();
 }
 

@@ -1,0 +1,53 @@
+// The pairwise walk over two sets' points and the tidy step of an operator result, shared by
+// the object-model and the interface-model set algebra so that both give the same points.
+#pragma once
+
+#include <concepts>
+#include <string>
+#include <type_traits>
+
+#include "fuzzy/consts/FuzzyFloat.h"
+
+namespace fuzzy {
+
+class TFuzzySet;
+class TFuzzySetValues;
+
+// A non-owning reference to a callable bool(X1, Y1, X2, Y2) that answers true to stop the walk.
+// It costs one indirect call per event and never allocates; the callable must outlive it.
+class TWalkVisit {
+ public:
+  template <class F>
+  requires(!std::same_as<std::remove_cvref_t<F>, TWalkVisit>) TWalkVisit(const F& visit)  // NOLINT
+      : FVisit(&visit), FCall(&Call<F>) {}
+
+  bool operator()(TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) const {
+    return FCall(FVisit, x1, y1, x2, y2);
+  }
+
+ private:
+  template <class F>
+  static bool Call(const void* visit, TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
+    return (*static_cast<const F*>(visit))(x1, y1, x2, y2);
+  }
+
+  const void* FVisit;
+  bool (*FCall)(const void*, TFzyFloat, TFzyFloat, TFzyFloat, TFzyFloat);
+};
+
+// Walks the points of `a` and `b` together in X order, crossings included, and hands every event
+// to `visit` (a's values first). With one list empty each point of the other is paired with
+// itself. True when a visit stopped the walk.
+bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit);
+
+// Fills an operator result inside one batch of its point list `points`: the walk of `a` against
+// `b`, whose visits append the points, then the tidy step unless a visit stopped the walk or `b`
+// has no points. A receiver `a` without points leaves the result empty.
+void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* points,
+                    TWalkVisit visit);
+
+// One operand inside an operator result's expression: its expression, or its name when it has
+// none, bracketed when compound.
+std::string OperandExpression(const std::string& expression, const std::string& name);
+
+}  // namespace fuzzy
