@@ -209,10 +209,13 @@ bool ReadsBackBare(const std::string& text) {
   });
 }
 
-// The expression, the built-in function of the shape, or the point list.
+// The expression, the built-in function of the shape, or the point list. A set without points
+// has no point list the reader takes back ("()" reads as a function without a name); an empty
+// body reads back as the empty set.
 std::string FormatTermBody(const TTermDescription& term) {
   std::string body = FormatShape(term);
-  return body.empty() ? FormatPointList(term.Points) : body;
+  if (!body.empty() || term.Points.empty()) return body;
+  return FormatPointList(term.Points);
 }
 
 }  // namespace

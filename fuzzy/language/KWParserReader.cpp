@@ -15,6 +15,15 @@ using namespace reading;
 
 namespace {
 
+bool HasTerm(const TFuzzyVariable* variable, const std::string& name) {
+  const TFuzzySets* terms = variable->GetItems();
+  for (int i = 0; i < terms->GetCount(); ++i) {
+    const TFuzzySet* term = terms->GetItem(i);
+    if (term->GetDefined() && term->GetName() == name) return true;
+  }
+  return false;
+}
+
 // With automatic terms on, a new variable is read outside its collection: it comes back only
 // once its range and terms are read, so the automatic terms it then gets span the range read
 // and fill in only the names the text left out. Should reading fail, the variable still goes
@@ -240,6 +249,8 @@ TFuzzySet* TKWFuzzyLogicParser::ParseFuzzySet(TFuzzyVariable* variable) {
   std::string comment;
   PutBackToken(
       ParseHeader(true, STermKeyword, SParseFuzzySet, SFzyExpectedFuzzySet, name, comment));
+  RequireTermName(name);
+  if (HasTerm(variable, name)) ParseError(SParseFuzzySet, SFzyDuplicateTermName, {name});
   TFuzzySet* fuzzySet = ParseFuzzyValues(variable);
   if (fuzzySet == nullptr) ParseError(SParseFuzzySet, SFzyInvalidToken, {name});
   // A body naming an existing term gives a copy: that term keeps its own name.

@@ -108,6 +108,8 @@ IPtr<IFuzzySet> TKWFuzzyLogicParser::ParseFuzzySet(const IPtr<IFuzzyVariable>& v
   std::string comment;
   PutBackToken(
       ParseHeader(true, STermKeyword, SParseFuzzySet, SFzyExpectedFuzzySet, name, comment));
+  RequireTermName(name);
+  if (variable->ContainsFuzzySet(name)) ParseError(SParseFuzzySet, SFzyDuplicateTermName, {name});
   // Functions and point lists make Defined sets of their own; only an expression can answer
   // an existing term.
   const bool expression = PeekTermBody() == tbExpression;

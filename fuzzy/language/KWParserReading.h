@@ -17,6 +17,10 @@ inline constexpr const char* SParseFuzzyValuePairs = "ParseFuzzyValuePairs";
 
 inline constexpr const char* SDefinitionKeyword = "deffuzzy";
 inline constexpr const char* STermKeyword = "term";
+// A second term of one name in a variable would hide the first from every expression (object
+// model) or silently replace it (interface model), so the reader refuses it.
+inline constexpr const char* SFzyDuplicateTermName = "Duplicate term name: \"%s\"";
+
 // What SFzyExpectedKeyword names when a clause keyword is wrong.
 inline constexpr const char* SClauseKeywords = "range, units, or values";
 
@@ -32,6 +36,12 @@ inline bool IsNumber(const IPtr<IFuzzyStreamToken>& token) {
 }
 inline bool IsEndOfInput(const IPtr<IFuzzyStreamToken>& token) {
   return !token || token->GetDataType() == fstNone;
+}
+
+// "__Empty" names the empty set that empty expressions answer; a term of that name would be
+// taken for it and written without a name, so it is refused as the reserved words are.
+inline void RequireTermName(const std::string& name) {
+  if (name == SEmptyFuzzy) throw EFzyException::CreateFmt(SInvalidFuzzySetName, name);
 }
 
 // Reading whole definitions needs a component to read them into.

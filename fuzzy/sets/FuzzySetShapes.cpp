@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "fuzzy/membership/FuzzySetValues.h"
+#include "fuzzy/membership/PositionTolerance.h"
 #include "fuzzy/sets/FuzzySet.h"
 
 namespace fuzzy {
@@ -16,11 +17,71 @@ namespace {
 // Fewer points cannot draw a curve.
 constexpr int MinimumCurvePoints = 3;
 
+// The last point of the run of points that share the X of the point at `first`.
+int EndOfRun(const TFuzzySetValues* values, int first) {
+  const TFzyFloat x = values->GetItem(first)->GetX();
+  int last = first;
+  while (last + 1 < values->GetCount() &&
+         WithinPositionTolerance(values->GetItem(last + 1)->GetX(), x))
+    ++last;
+  return last;
+}
+
+// A run of points on one X is a vertical step: what it means is its entry height, its exit
+// height and its highest point, which is the membership at that X. Points that the range moved
+// onto its bound can form longer runs, which a point list read from text cannot hold (a fourth
+// point on one X removes the middle one), so such a run keeps the three that carry its meaning
+// and the membership stays the same everywhere.
+void KeepStepPoints(TFuzzySetValues* values) {
+  for (int first = 0; first < values->GetCount(); ++first) {
+    const int last = EndOfRun(values, first);
+    if (last - first < 3) continue;
+    int highest = first + 1;
+    for (int i = first + 2; i < last; ++i) {
+      if (values->GetItem(i)->GetY() > values->GetItem(highest)->GetY()) highest = i;
+    }
+    const TFzyFloat ends = std::max(values->GetItem(first)->GetY(), values->GetItem(last)->GetY());
+    const bool keepHighest = values->GetItem(highest)->GetY() > ends;
+    for (int i = last - 1; i > first; --i) {
+      if (!(keepHighest && i == highest)) values->Delete(i);
+    }
+    first += keepHighest ? 2 : 1;
+  }
+}
+
+// Answers whether the clean-up at the batch's close dropped points.
 template <class TSteps>
-void InBatch(TFuzzySetValues* values, TSteps&& steps) {
+bool InBatch(TFuzzySetValues* values, TSteps&& steps) {
   TCollectionUpdate batch(values);
   steps();
+  const int added = values->GetCount();
   batch.End();
+  return values->GetCount() < added;
+}
+
+// Points that the variable's range moved onto its bound keep their heights; where those are
+// nearly equal the clean-up merges them, and how many points the shape had can no longer be
+// told from the rest. Such a set is only its points: the writer then writes them, instead of
+// parameters that would draw another shape.
+// The same holds when fewer than two points stay inside the range: no step of the shape is
+// left to measure. A set that is only its points keeps, of each run on one X, the points a
+// point list read from text can hold. A shape drawn inside another's batch (the halves of a PI
+// curve) leaves all this to the outer shape.
+TFuzzySetType GeneratedType(TFuzzySet& set, bool merged, TFuzzySetType shape) {
+  TFuzzySetValues* values = set.GetValues();
+  if (values->GetCount() == 0 || values->GetUpdateCount() > 0) return shape;
+  const TFzyFloat lower = set.GetXRange(1);
+  const TFzyFloat upper = set.GetXRange(0);
+  int inside = 0;
+  for (const TFuzzySetValue* point : *values)
+    inside += point->GetX() > lower && point->GetX() < upper;
+  const bool cut = values->GetItem(0)->GetX() <= lower ||
+                   values->GetItem(values->GetCount() - 1)->GetX() >= upper;
+  if (!cut || !(merged || inside < 2)) return shape;
+  TCollectionUpdate batch(values);
+  KeepStepPoints(values);
+  batch.End();
+  return fstUserDefined;
 }
 
 void CheckRange(TFzyFloat left, TFzyFloat right) {
@@ -53,15 +114,15 @@ long double BetaValue(long double x, long double center, long double inflectionP
 }
 
 // Adds `count` points from `start` in steps of `step`, accumulated in extended precision so that
-// the last point lands where the range ends; `value` gives each point's Y from its X.
+// the last point lands where the range ends; `value` gives each point's Y from its X. SetValue
+// clamps every X into the set's range: SetX would leave a new point's X of 0 alone, wherever
+// the range lies.
 template <class TValue>
 void AddSampledPoints(TFuzzySetValues* values, int count, long double start, long double step,
                       TValue&& value) {
   long double x = start;
   for (int i = 0; i < count; ++i, x += step) {
-    TFuzzySetValue* point = values->Add();
-    point->SetX(static_cast<TFzyFloat>(x));
-    point->SetY(static_cast<TFzyFloat>(value(x)));
+    values->Add()->SetValue(static_cast<TFzyFloat>(x), static_cast<TFzyFloat>(value(x)));
   }
 }
 
@@ -91,14 +152,14 @@ void TFuzzySet::CreateCurveValues(int n, TFzyFloat left, TFzyFloat right, TFzyFl
   CheckRange(left, right);
   n = std::max(n, MinimumCurvePoints);
   const long double step = (static_cast<long double>(right) - left) / (n - 1);
-  InBatch(FValues, [&] {
+  const bool merged = InBatch(FValues, [&] {
     AddSampledPoints(FValues, n, left, step, [&](long double x) {
       const long double y = GrowthValue(x, left, right);
       return growth ? y : 1 - y;
     });
   });
   FInflectionPoint = inflectionPoint;
-  FSetType = growth ? fstGrowthCurve : fstDeclineCurve;
+  FSetType = GeneratedType(*this, merged, growth ? fstGrowthCurve : fstDeclineCurve);
 }
 
 void TFuzzySet::CreatePIFunctionValues(int n, TFzyFloat left, TFzyFloat right, TFzyFloat center) {
@@ -109,14 +170,14 @@ void TFuzzySet::CreatePIFunctionValues(int n, TFzyFloat left, TFzyFloat right, T
     center = right;
   }
   const int half = n / 2 + 1;
-  InBatch(FValues, [&] {
+  const bool merged = InBatch(FValues, [&] {
     CreateCurveValues(half, left, center, left + (center - left) / 2, true);
     // Both halves end in the peak: an odd count keeps one copy, an even count neither.
     if (n % 2 == 0) FValues->Delete(FValues->GetCount() - 1);
     CreateCurveValues(half, center, right, center + (right - center) / 2, false);
     if (FValues->GetCount() > n) FValues->Delete(n / 2);
   });
-  FSetType = fstPICurve;
+  FSetType = GeneratedType(*this, merged, fstPICurve);
 }
 
 void TFuzzySet::CreatePIFunctionValues(int n, TFzyFloat range, TFzyFloat center) {
@@ -127,12 +188,12 @@ void TFuzzySet::CreateBetaCurveFunctionValues(int n, TFzyFloat range, TFzyFloat 
                                               TFzyFloat inflectionPoint, TFzyFloat weight) {
   n = std::max(n, MinimumCurvePoints);
   const long double step = 2 * static_cast<long double>(range) / (n - 1);
-  InBatch(FValues, [&] {
+  const bool merged = InBatch(FValues, [&] {
     AddSampledPoints(FValues, n, static_cast<long double>(center) - range, step,
                      [&](long double x) { return BetaValue(x, center, inflectionPoint, weight); });
   });
   FInflectionPoint = inflectionPoint;
-  FSetType = fstBetaCurve;
+  FSetType = GeneratedType(*this, merged, fstBetaCurve);
 }
 
 void TFuzzySet::CreateBetaCurveFunctionValues(int n, TFzyFloat range, TFzyFloat center,

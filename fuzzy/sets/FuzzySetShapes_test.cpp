@@ -187,6 +187,73 @@ TEST_F(SetTypeTest, UserDefinedKeepsThePoints) {
   EXPECT_EQ(Set->GetSetType(), fstUserDefined);
 }
 
+// A shape drawn partly beyond the variable's range [100, 200]: its cut points move onto the
+// bound with their heights, and nearly equal heights merge. Only a shape that lost points so
+// stops being that shape, since its parameters can no longer be told from its points.
+struct TCutShapeCase {
+  const char* Name;
+  void (*Draw)(TFuzzySet* set);
+  TFuzzySetType Expected;
+};
+
+class CutShapeTest : public SetTypeTest, public testing::WithParamInterface<TCutShapeCase> {};
+
+TEST_P(CutShapeTest, IsItsShapeOnlyWhileNoPointMerged) {
+  GetParam().Draw(Set);
+  EXPECT_EQ(Set->GetSetType(), GetParam().Expected) << Set->GetValuesToString();
+  EXPECT_GE(Set->GetValues()->GetItem(0)->GetX(), 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, CutShapeTest,
+    testing::Values(
+        // Beta tails far from the centre: the first three cut points lie within 0.0001.
+        TCutShapeCase{"BetaTailsMerged",
+                      [](TFuzzySet* s) { s->CreateBetaCurveFunctionValues(7, 60, 115, 0.5, 2); },
+                      fstUserDefined},
+        TCutShapeCase{"BetaCutApart",
+                      [](TFuzzySet* s) { s->CreateBetaCurveFunctionValues(7, 60, 130, 20, 2); },
+                      fstBetaCurve},
+        TCutShapeCase{"GrowthTailMerged",
+                      [](TFuzzySet* s) { s->CreateCurveValues(401, 0, 200, 100, true); },
+                      fstUserDefined},
+        TCutShapeCase{"DeclineTailMerged",
+                      [](TFuzzySet* s) { s->CreateCurveValues(401, 100, 300, 200, false); },
+                      fstUserDefined},
+        // All points beyond the range: they stand on its bound, no step is left.
+        TCutShapeCase{"DeclineWhollyBelow",
+                      [](TFuzzySet* s) { s->CreateCurveValues(7, 10, 18, 14, false); },
+                      fstUserDefined},
+        TCutShapeCase{"GrowthCutApart",
+                      [](TFuzzySet* s) { s->CreateCurveValues(7, 40, 160, 100, true); },
+                      fstGrowthCurve},
+        TCutShapeCase{"PiTailMerged",
+                      [](TFuzzySet* s) { s->CreatePIFunctionValues(401, 0, 200, 150); },
+                      fstUserDefined},
+        TCutShapeCase{"PiInside", [](TFuzzySet* s) { s->CreatePIFunctionValues(3, 120, 180, 150); },
+                      fstPICurve}),
+    [](const testing::TestParamInfo<TCutShapeCase>& info) { return info.param.Name; });
+
+// Points moved onto a bound form one vertical step; a set left as only its points keeps of it
+// the entry, the highest and the exit point, the most a point list read from text holds, so
+// the membership at the bound is still the highest height moved there.
+TEST_F(SetTypeTest, ACurveWhollyBelowTheRangeKeepsItsStepsMeaning) {
+  Set->CreateCurveValues(7, 10, 18, 14, false);
+  ExpectPoints(Set, {{100, 1}, {100, 0}});
+  EXPECT_EQ(Set->GetSetType(), fstUserDefined);
+  EXPECT_EQ(Set->DegreeOfMembership(100), 1);
+}
+
+TEST_F(SetTypeTest, APiCurveWhosePeakIsBeyondTheRangeKeepsThePeakOnTheBound) {
+  Set->CreatePIFunctionValues(7, 180, 260, 220);
+  EXPECT_EQ(Set->GetSetType(), fstUserDefined);
+  const TFuzzySetValues* points = Set->GetValues();
+  ASSERT_EQ(points->GetCount(), 5) << Set->GetValuesToString();
+  EXPECT_EQ(points->GetItem(3)->GetX(), 200);
+  EXPECT_EQ(points->GetItem(3)->GetY(), 1);
+  EXPECT_EQ(Set->DegreeOfMembership(200), 1);
+}
+
 TEST(FuzzySetSetType, CurvesTakeTheComponentsNumberOfFunctionValues) {
   auto fuzzy = Own(TFuzzyLogic::Create(nullptr));
   fuzzy->SetNumFunctionValues(11);
