@@ -210,8 +210,8 @@ class DuplicateTerm : public ::testing::TestWithParam<TModel> {};
 // The second term of a name would hide or replace the first; the first stays as it was read.
 TEST_P(DuplicateTerm, IsRefusedWithItsNameAndLineAndTheFirstStays) {
   TReadingComponent component(GetParam());
-  const TRunResult result =
-      component.Read("(deffuzzy a (values (term t (tri 0 1 2))\n(term t (tri 1 2 3))))");
+  const TRunResult result = component.Read(
+      "(deffuzzy a (range 0 5) (values (term t (tri 0 1 2))\n(term t (tri 1 2 3))))");
   EXPECT_EQ(result.Message.rfind("Parsing Error, Duplicate term name: \"t\" in ParseFuzzySet at "
                                  "line 2: ",
                                  0),

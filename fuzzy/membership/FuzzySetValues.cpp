@@ -23,10 +23,12 @@ TFuzzySet* TFuzzySetValues::GetFuzzySet() const {
   return static_cast<TFuzzySet*>(GetOwner());
 }
 
+// Both coordinates in one edit: set one after the other, the new point would stand for a moment
+// at (x, 0), equal to a point (x, 0) before it, and the clean-up would delete that point, so
+// that reading ((5 0) (5 1)) lost the foot of the step.
 TFuzzySetValue* TFuzzySetValues::Add(TFzyFloat x, TFzyFloat y) {
   TFuzzySetValue* value = Add();
-  value->SetX(x);
-  value->SetY(y);
+  value->SetValue(x, y < 0.0 ? 0.0 : y);
   return value;
 }
 

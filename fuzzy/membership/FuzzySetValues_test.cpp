@@ -127,6 +127,41 @@ TEST(FuzzySetValues, SkipYWalksOverEqualHeights) {
 
 // ---- Items, Insert, Append, enumeration ----------------------------------------------------
 
+// Points added one at a time, as the reader adds a text's point list: a step whose foot stands
+// at height 0 keeps its foot, and a point past the set's range is clamped onto it.
+struct TAddCase {
+  const char* Name;
+  TPointList Points;
+  std::string Expected;
+};
+
+class FuzzySetValuesAdd : public ::testing::TestWithParam<TAddCase> {};
+
+TEST_P(FuzzySetValuesAdd, KeepsEveryPointOfAStep) {
+  auto set = MakeSet({});
+  set->Ranged = true;
+  set->Upper = 10;
+  for (const auto& [x, y] : GetParam().Points) set->GetValues()->Add(x, y);
+  EXPECT_EQ(Text(set->GetValues()), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, FuzzySetValuesAdd,
+    ::testing::Values(TAddCase{"StepUpFromZero",
+                               {{0, 0}, {5, 0}, {5, 1}, {10, 1}},
+                               "(0.0000 0.0000) (5.0000 0.0000) (5.0000 1.0000) (10.0000 1.0000)"},
+                      TAddCase{"StepDownToZero",
+                               {{0, 1}, {5, 1}, {5, 0}, {10, 0}},
+                               "(0.0000 1.0000) (5.0000 1.0000) (5.0000 0.0000) (10.0000 0.0000)"},
+                      TAddCase{"StepAtTheStart",
+                               {{0, 0}, {0, 1}, {10, 1}},
+                               "(0.0000 0.0000) (0.0000 1.0000) (10.0000 1.0000)"},
+                      TAddCase{
+                          "PastTheRange",
+                          {{0, 0}, {9, 1}, {10, 0.5}, {11, 0}},
+                          "(0.0000 0.0000) (9.0000 1.0000) (10.0000 0.5000) (10.0000 0.0000)"}),
+    [](const ::testing::TestParamInfo<TAddCase>& info) { return info.param.Name; });
+
 TEST(FuzzySetValues, OutOfRangeIndexesRaiseTheListIndexError) {
   TOwned<TProbeSet> set = MakeSet({{0, 0}, {1, 1}});
   TFuzzySetValues* values = set->GetValues();
