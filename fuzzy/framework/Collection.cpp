@@ -49,11 +49,6 @@ void TCollection::Clear() {
   batch.End();
 }
 
-TCollectionItem* TCollection::GetItem(int index) const {
-  CheckIndex(index, GetCount());
-  return FItems[static_cast<std::size_t>(index)];
-}
-
 void TCollection::SetItem(int index, TCollectionItem* value) {
   GetItem(index)->Assign(value);
 }
@@ -75,6 +70,7 @@ void TCollection::InsertItem(TCollectionItem* item) {
   FItems.push_back(item);
   item->FIndex = GetCount() - 1;
   item->FCollection = this;
+  ++item->FMemberships;
   item->FID = FNextID++;
   SetItemName(item);
   Notify(item, cnAdded);
@@ -105,6 +101,7 @@ void TCollection::DetachItem(TCollectionItem* item) {
   FItems.erase(FItems.begin() + index);
   Renumber(index, GetCount() - 1);
   item->FCollection = nullptr;
+  ++item->FMemberships;
   item->FIndex = -1;
 }
 
@@ -124,7 +121,11 @@ void TCollection::Renumber(int first, int last) {
 }
 
 void TCollection::CheckIndex(int index, int count) const {
-  if (index < 0 || index >= count) throw EListError::IndexOutOfBounds(index);
+  if (index < 0 || index >= count) RaiseIndexOutOfBounds(index);
+}
+
+void TCollection::RaiseIndexOutOfBounds(int index) {
+  throw EListError::IndexOutOfBounds(index);
 }
 
 // ---- TCollection: batches, notification, assignment, destruction -------------------------

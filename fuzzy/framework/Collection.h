@@ -55,6 +55,9 @@ class TCollectionItem : public TPersistent {
   virtual void SetIndex(int value);
   // The number the collection gave the item when it joined; unique within that collection.
   int GetID() const { return FID; }
+  // Counts the item's joinings and leavings, so that a view of its collection worked out once
+  // (TTypedCollection) knows when to work it out again.
+  int GetMemberships() const { return FMemberships; }
 
   // Name shown for the item; the class name by default.
   virtual std::string GetDisplayName() const;
@@ -87,6 +90,7 @@ class TCollectionItem : public TPersistent {
   TCollection* FJoining;  // the collection to join in AfterConstruction
   int FID = 0;
   int FIndex = -1;  // position in FCollection, kept current so GetIndex costs nothing
+  int FMemberships = 0;
 };
 
 // A forward iterator over a collection's items, typed by the caller. It reads the collection
@@ -127,8 +131,12 @@ class TCollection : public TPersistent {
   void Clear();
 
   int GetCount() const { return static_cast<int>(FItems.size()); }
-  // The item at `index`; EListError::IndexOutOfBounds outside 0..GetCount()-1.
-  TCollectionItem* GetItem(int index) const;
+  // The item at `index`; EListError::IndexOutOfBounds outside 0..GetCount()-1. Inline: point
+  // lookups fetch items in their innermost loops.
+  TCollectionItem* GetItem(int index) const {
+    if (index < 0 || index >= GetCount()) RaiseIndexOutOfBounds(index);
+    return FItems[static_cast<std::size_t>(index)];
+  }
   // Assigns `value` to the item stored at `index` (its Assign); the stored item stays.
   void SetItem(int index, TCollectionItem* value);
   // The item with the given ID, or null.
@@ -183,6 +191,7 @@ class TCollection : public TPersistent {
   // Gives the items from `first` to `last` (inclusive) their current positions.
   void Renumber(int first, int last);
   void CheckIndex(int index, int count) const;
+  [[noreturn]] static void RaiseIndexOutOfBounds(int index);
 
   TCollectionItemClass FItemClass;
   std::vector<TCollectionItem*> FItems;

@@ -15,7 +15,7 @@ TFuzzySets* TFuzzySets::Create(TFuzzyVariable* variable, TFuzzySetClass itemClas
 }
 
 TFuzzySets::TFuzzySets(TFuzzyVariable* variable, TFuzzySetClass itemClass)
-    : TGCollectionOf<TFuzzySet>(variable, itemClass) {}
+    : TGCollectionOf<TFuzzySet>(variable, itemClass), FVariable(variable) {}
 
 TFuzzySet* TFuzzySets::Add() {
   TFuzzySet* fuzzySet = TGCollectionOf<TFuzzySet>::Add();
@@ -50,7 +50,7 @@ void TFuzzySets::SetItemByName(const std::string& name, TFuzzySet* value) {
 }
 
 TFuzzyVariable* TFuzzySets::GetVariable() const {
-  return dynamic_cast<TFuzzyVariable*>(GetOwner());
+  return FVariable;
 }
 
 TFuzzySetsEnumerator* TFuzzySets::GetEnumerator() const {

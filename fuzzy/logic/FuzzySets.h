@@ -53,6 +53,9 @@ class TFuzzySets : public TGCollectionOf<TFuzzySet> {
 
  private:
   int IndexOfKnownName(const std::string& name) const;
+
+  // The owner, kept typed: every range check of every point asks for it.
+  TFuzzyVariable* FVariable;
 };
 
 }  // namespace fuzzy

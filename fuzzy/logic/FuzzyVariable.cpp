@@ -54,7 +54,7 @@ void TFuzzyVariable::BeforeDestruction() {
 // ---- owner chain -----------------------------------------------------------------------------
 
 TFuzzyVariables* TFuzzyVariable::GetCollection() const {
-  return dynamic_cast<TFuzzyVariables*>(TGCollectionItem::GetCollection());
+  return FCollectionView.Of(*this);
 }
 
 TCustomFuzzyLogic* TFuzzyVariable::GetFuzzy() const {

@@ -8,6 +8,7 @@
 
 #include "fuzzy/consts/FuzzyFloat.h"
 #include "fuzzy/framework/GCollection.h"
+#include "fuzzy/framework/TypedCollection.h"
 #include "fuzzy/logic/FuzzySets.h"
 
 namespace fuzzy {
@@ -96,6 +97,7 @@ class TFuzzyVariable : public TGCollectionItem {
   void AssignTo(TPersistent* dest) override;
 
  private:
+  TTypedCollection<TFuzzyVariables> FCollectionView;
   friend class TFuzzySets;
   friend class TFuzzyVariables;
 

@@ -62,7 +62,7 @@ void TFuzzySetValue::Assign(TPersistent* source) {
 }
 
 TFuzzySetValues* TFuzzySetValue::GetCollection() const {
-  return dynamic_cast<TFuzzySetValues*>(TGCollectionItem::GetCollection());
+  return FCollectionView.Of(*this);
 }
 
 TFuzzySet* TFuzzySetValue::GetFuzzySet() const {

@@ -8,6 +8,7 @@
 #include "fuzzy/consts/FuzzyEnumSets.h"
 #include "fuzzy/consts/FuzzyFloat.h"
 #include "fuzzy/framework/GCollection.h"
+#include "fuzzy/framework/TypedCollection.h"
 
 namespace fuzzy {
 
@@ -50,6 +51,7 @@ class TFuzzySetValue : public TGCollectionItem {
   // Lets the list re-place the point, then reports the change of this item.
   void Edited(TXYUpdateTypes types);
 
+  TTypedCollection<TFuzzySetValues> FCollectionView;
   TFzyFloat FX;
   TFzyFloat FY = 0.0;
 };

@@ -16,8 +16,13 @@ inline bool WithinPositionTolerance(TFzyFloat a, TFzyFloat b) {
   return lb - PositionTolerance <= la && la <= lb + PositionTolerance;
 }
 
-// True when `a` lies more than the tolerance below `b`.
+// True when `a` lies more than the tolerance below `b`. Lookups bisect with it, so the two plain
+// cases are told in double first: at or above `b`, or below it by ten times the tolerance
+// (where `b` is so large that its spacing exceeds that, `a` below `b` is below by a spacing).
+// Only the band between needs the extended comparison.
 inline bool BelowPositionTolerance(TFzyFloat a, TFzyFloat b) {
+  if (a >= b) return false;
+  if (a < b - 10 * static_cast<TFzyFloat>(PositionTolerance)) return true;
   return static_cast<long double>(a) + PositionTolerance < static_cast<long double>(b);
 }
 

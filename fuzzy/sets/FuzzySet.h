@@ -9,6 +9,7 @@
 #include "fuzzy/consts/FuzzyConsts.h"
 #include "fuzzy/framework/ClassRef.h"
 #include "fuzzy/framework/GCollection.h"
+#include "fuzzy/framework/TypedCollection.h"
 
 namespace fuzzy {
 
@@ -219,6 +220,7 @@ class TFuzzySet : public TGCollectionItem {
   void SetInflectionPoint(TFzyFloat value) { FInflectionPoint = value; }
 
  private:
+  TTypedCollection<TFuzzySets> FCollectionView;
   // Appends "(x y) " for every point, with four decimals.
   void AppendPointPairs(std::string& text) const;
   void GenerateDefaultShape(TFuzzySetType value);

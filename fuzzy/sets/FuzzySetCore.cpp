@@ -122,7 +122,7 @@ std::string TFuzzySet::GetDisplayName() const {
 // ---- Owner chain ------------------------------------------------------------------------
 
 TFuzzySets* TFuzzySet::GetCollection() const {
-  return dynamic_cast<TFuzzySets*>(TGCollectionItem::GetCollection());
+  return FCollectionView.Of(*this);
 }
 
 TFuzzyVariable* TFuzzySet::GetVariable() const {

@@ -29,15 +29,16 @@ int ExtremeYOfX(const TFuzzySetValues* values, int start, int direction, TBetter
   return best;
 }
 
-// The first index in [1, last] whose X is not below x, where the first point lies below x and
-// the last one above it; -1 when there is none (x is not a number).
+// The first index in [1, last] whose X is not below x, with its point, where the first point
+// lies below x and the last one above it; -1 when there is none (x is not a number).
 //
 // The points are in ascending order, except that points closer than the tolerance may stand in
 // either order. A point more than the tolerance below x therefore has only points below x
 // before it, so the bisection may discard it with everything before it; the short forward walk
 // from the remaining bound then meets the first point not below x exactly where a walk from
 // the start would have.
-int FirstPointNotBelow(const TFuzzySetValues* values, TFzyFloat x, int last) {
+int FirstPointNotBelow(const TFuzzySetValues* values, TFzyFloat x, int last,
+                       const TFuzzySetValue*& found) {
   int below = 0;  // every point in [1, below] lies below x
   int upper = last;
   while (upper - below > 1) {
@@ -49,28 +50,34 @@ int FirstPointNotBelow(const TFuzzySetValues* values, TFzyFloat x, int last) {
     }
   }
   for (int i = below + 1; i <= last; ++i) {
-    if (XOf(values, i) >= x) return i;
+    const TFuzzySetValue* point = values->GetItem(i);
+    if (point->GetX() >= x) {
+      found = point;
+      return i;
+    }
   }
   return -1;
 }
 
 }  // namespace
 
+// A lookup is the hottest path of the library: each point is fetched from the list once.
 TFzyFloat TFuzzySet::DegreeOfMembership(TFzyFloat x) const {
   const int count = FValues->GetCount();
   if (count == 0) return 0.0;
-  const TFzyFloat firstX = XOf(FValues, 0);
-  if (x < firstX) return YOf(FValues, 0);
-  if (x == firstX) return YOf(FValues, GetMaxYValueOfX(0, 1));
+  const TFuzzySetValue* first = FValues->GetItem(0);
+  if (x < first->GetX()) return first->GetY();
+  if (x == first->GetX()) return YOf(FValues, GetMaxYValueOfX(0, 1));
   const int last = count - 1;
-  const TFzyFloat lastX = XOf(FValues, last);
-  if (x > lastX) return YOf(FValues, last);
-  if (x == lastX) return YOf(FValues, GetMaxYValueOfX(last, -1));
-  const int i = FirstPointNotBelow(FValues, x, last);
+  const TFuzzySetValue* lastPoint = FValues->GetItem(last);
+  if (x > lastPoint->GetX()) return lastPoint->GetY();
+  if (x == lastPoint->GetX()) return YOf(FValues, GetMaxYValueOfX(last, -1));
+  const TFuzzySetValue* right = nullptr;
+  const int i = FirstPointNotBelow(FValues, x, last, right);
   if (i < 0) return 0.0;
-  if (XOf(FValues, i) == x) return YOf(FValues, GetMaxYValueOfX(i, 1));
-  return InterpolateY(XOf(FValues, i - 1), YOf(FValues, i - 1), XOf(FValues, i), YOf(FValues, i),
-                      x);
+  if (right->GetX() == x) return YOf(FValues, GetMaxYValueOfX(i, 1));
+  const TFuzzySetValue* left = FValues->GetItem(i - 1);
+  return InterpolateY(left->GetX(), left->GetY(), right->GetX(), right->GetY(), x);
 }
 
 int TFuzzySet::GetMaxYValueOfX(int start, int direction) const {

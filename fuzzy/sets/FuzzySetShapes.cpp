@@ -73,8 +73,9 @@ TFuzzySetType GeneratedType(TFuzzySet& set, bool merged, TFuzzySetType shape) {
   const TFzyFloat lower = set.GetXRange(1);
   const TFzyFloat upper = set.GetXRange(0);
   int inside = 0;
-  for (const TFuzzySetValue* point : *values)
+  for (const TFuzzySetValue* point : *values) {
     inside += point->GetX() > lower && point->GetX() < upper;
+  }
   const bool cut = values->GetItem(0)->GetX() <= lower ||
                    values->GetItem(values->GetCount() - 1)->GetX() >= upper;
   if (!cut || !(merged || inside < 2)) return shape;
@@ -177,7 +178,10 @@ void TFuzzySet::CreatePIFunctionValues(int n, TFzyFloat left, TFzyFloat right, T
     CreateCurveValues(half, center, right, center + (right - center) / 2, false);
     if (FValues->GetCount() > n) FValues->Delete(n / 2);
   });
-  FSetType = GeneratedType(*this, merged, fstPICurve);
+  // A peak on or beyond a bound puts the whole half past it onto the bound, where its steps
+  // can no longer be told.
+  const bool halfLost = center <= GetXRange(1) || center >= GetXRange(0);
+  FSetType = GeneratedType(*this, merged || halfLost, fstPICurve);
 }
 
 void TFuzzySet::CreatePIFunctionValues(int n, TFzyFloat range, TFzyFloat center) {

@@ -227,6 +227,10 @@ INSTANTIATE_TEST_SUITE_P(
         TCutShapeCase{"GrowthCutApart",
                       [](TFuzzySet* s) { s->CreateCurveValues(7, 40, 160, 100, true); },
                       fstGrowthCurve},
+        // The peak on the bound: the whole half beyond it stands on the bound.
+        TCutShapeCase{"PiHalfOnTheBound",
+                      [](TFuzzySet* s) { s->CreatePIFunctionValues(7, 180, 220, 200); },
+                      fstUserDefined},
         TCutShapeCase{"PiTailMerged",
                       [](TFuzzySet* s) { s->CreatePIFunctionValues(401, 0, 200, 150); },
                       fstUserDefined},

@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""Prints the peer benchmark's Google Benchmark JSON as one table (medians of the repetitions):
+work, ours, fuzzylite, ratio and target, then the accuracy table from the run's context."""
+import json
+import sys
+
+# (work, our run, fuzzylite run, measure, target check on the ratio, target text)
+# The ratio is ours / fuzzylite: time for "ns" rows, throughput for "MB/s" rows.
+ROWS = [
+    ("tipping inference vs resolution 100", "tipping/ours", "tipping/fuzzylite/100", "ns",
+     lambda r: r <= 1.0, "<= 1.0"),
+    ("tipping inference vs resolution 1,000", "tipping/ours", "tipping/fuzzylite/1000", "ns",
+     None, ""),
+    ("tipping inference vs resolution 10,000", "tipping/ours", "tipping/fuzzylite/10000", "ns",
+     lambda r: r <= 0.02, "<= 0.02 (50x)"),
+    ("DegreeOfMembership, 3 points (Triangle)", "membership/ours/3", "membership/fuzzylite/3",
+     "ns", lambda r: r <= 1.2, "<= 1.2"),
+    ("DegreeOfMembership, 7 points (Discrete)", "membership/ours/7", "membership/fuzzylite/7",
+     "ns", lambda r: r < 1.0, "< 1.0"),
+    ("DegreeOfMembership, 50 points (Discrete)", "membership/ours/50", "membership/fuzzylite/50",
+     "ns", lambda r: r < 1.0, "< 1.0"),
+    ("read 1,000 variables (ours / FLL)", "read/ours/1000", "read/fuzzylite/1000", "MB/s",
+     lambda r: r >= 4.0, ">= 4.0"),
+    ("read 10,000 variables (ours / FLL)", "read/ours/10000", "read/fuzzylite/10000", "MB/s",
+     lambda r: r >= 4.0, ">= 4.0"),
+]
+
+NS_PER_UNIT = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+
+def medians(report):
+    """Run name -> its median entry; without aggregates, the first plain entry."""
+    found = {}
+    for entry in report["benchmarks"]:
+        name = entry.get("run_name", entry["name"])
+        if entry.get("aggregate_name", "median") == "median":
+            found.setdefault(name, entry)
+    return found
+
+
+def measure(entry, unit):
+    if unit == "MB/s":
+        return entry["bytes_per_second"] / 1e6
+    return entry["cpu_time"] * NS_PER_UNIT[entry.get("time_unit", "ns")]
+
+
+def number(value, unit):
+    if unit == "MB/s":
+        return f"{value:.1f} MB/s"
+    return f"{value:,.0f} ns" if value >= 100 else f"{value:.1f} ns"
+
+
+def timing_table(runs):
+    lines = ["| work | ours | fuzzylite | ratio | target | |", "|---|---:|---:|---:|---|---|"]
+    for work, ours_name, peer_name, unit, check, target in ROWS:
+        if ours_name not in runs or peer_name not in runs:
+            lines.append(f"| {work} | not run | | | {target} | |")
+            continue
+        ours = measure(runs[ours_name], unit)
+        peer = measure(runs[peer_name], unit)
+        ratio = ours / peer
+        verdict = "" if check is None else ("met" if check(ratio) else "missed")
+        lines.append(f"| {work} | {number(ours, unit)} | {number(peer, unit)} | {ratio:.3g} "
+                     f"| {target} | {verdict} |")
+    return lines
+
+
+def accuracy_table(context):
+    lines = ["| tipping result | max abs error vs exact centroid (441 grid points) |",
+             "|---|---:|"]
+    if "accuracy/ours" in context:
+        lines.append(f"| ours (exact centre of gravity) | {float(context['accuracy/ours']):.1e} |")
+    for key in sorted((k for k in context if k.startswith("accuracy/fuzzylite/")),
+                      key=lambda k: int(k.rsplit("/", 1)[1])):
+        resolution = int(key.rsplit("/", 1)[1])
+        lines.append(f"| fuzzylite, resolution {resolution:,} | {float(context[key]):.1e} |")
+    return lines
+
+
+def main(path):
+    with open(path, encoding="utf-8") as source:
+        report = json.load(source)
+    context = report.get("context", {})
+    load = ", ".join(f"{value:.2f}" for value in context.get("load_avg", []))
+    print(f"{context.get('num_cpus', '?')} CPUs at {context.get('mhz_per_cpu', '?')} MHz, "
+          f"load average {load or '?'} (medians of the repetitions, CPU time)")
+    print()
+    print("\n".join(timing_table(medians(report))))
+    print()
+    print("\n".join(accuracy_table(context)))
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit("usage: format_table.py BENCHMARK_JSON")
+    main(sys.argv[1])
