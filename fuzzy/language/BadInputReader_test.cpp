@@ -93,6 +93,9 @@ std::vector<TBadText> BadTexts() {
       {"NulInAName", std::string("(deffuzzy a\0b)", 14), TOutcome::ParseError, 1},
       {"NulAtTheStart", std::string("\0(deffuzzy a)", 13), TOutcome::Done, 0},
       {"NulInAString", std::string("(deffuzzy a \"x\0y\")", 19), TOutcome::Done, 0},
+      {"EscapedCharactersInNames",
+       "(deffuzzy a\\\\b\\(c\\ d\\; (values (term e\\\"f\\)g\\[ (tri 0 0.5 1))))", TOutcome::Done,
+       0},
       {"ControlCharacters",
        "(deffuzzy\x01"
        "a\x7f (range\t0\x0b"

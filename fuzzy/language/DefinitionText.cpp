@@ -233,10 +233,19 @@ std::string FormatUnits(const std::string& units) {
   return ReadsBackBare(units) ? units : QuoteDefinitionText(units);
 }
 
+std::string FormatName(const std::string& name) {
+  std::string written;
+  for (const char c : name) {
+    if (IsBlank(c) || kWordBreakers.find(c) != std::string_view::npos) written += '\\';
+    written += c;
+  }
+  return written;
+}
+
 std::string FormatTermDefinition(const TTermDescription& term) {
   // Without a name there is no term to open: the body stands alone and stays balanced.
   if (term.Name.empty()) return FormatTermBody(term);
-  std::string text = "(term " + term.Name + ' ';
+  std::string text = "(term " + FormatName(term.Name) + ' ';
   if (!term.Comment.empty()) text += QuoteDefinitionText(term.Comment) + ' ';
   return text + FormatTermBody(term) + ')';
 }
@@ -244,7 +253,7 @@ std::string FormatTermDefinition(const TTermDescription& term) {
 std::string FormatVariableDefinition(const TVariableDescription& variable) {
   const std::string indent = IndentString;
   const std::string newLine = NewLineString;
-  std::string text = "(deffuzzy " + variable.Name + ' ';
+  std::string text = "(deffuzzy " + FormatName(variable.Name) + ' ';
   if (!variable.Comment.empty()) {
     text += newLine + indent + QuoteDefinitionText(variable.Comment);
   }

@@ -43,6 +43,9 @@ std::string FormatTermDefinition(const TTermDescription& term);
 std::string FormatVariableDefinition(const TVariableDescription& variable);
 // A string token's text: between double quotes, a quote or backslash escaped by a backslash.
 std::string QuoteDefinitionText(const std::string& text);
+// A variable's or term's name as one word: the escape character goes before every character
+// that would end the word or start another token, and before itself.
+std::string FormatName(const std::string& name);
 // The units clause's argument: bare when the reader takes the text back as one word that
 // prints as itself, quoted otherwise (a blank, a bracket, a quote, a leading number sign...).
 std::string FormatUnits(const std::string& units);
