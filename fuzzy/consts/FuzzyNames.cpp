@@ -70,6 +70,16 @@ std::string CreateFuzzyName(std::string_view Name, std::string_view Operator, TF
   return Format(std::string("%s %s ") + FuzzyFormatStr, Embedded(Name), Operator, Value);
 }
 
+std::string EscapeFuzzyName(std::string_view Name) {
+  constexpr std::string_view breakers = "\"()|~&;\\";
+  std::string escaped;
+  for (const char c : Name) {
+    if (breakers.find(c) != std::string_view::npos) escaped += '\\';
+    escaped += c;
+  }
+  return escaped;
+}
+
 std::string FormatFuzzyExpression(std::string_view Expression) {
   std::string trimmed = Trim(Expression);
   if (!IsCompound(trimmed) || IsOneBracketedGroup(trimmed)) return trimmed;

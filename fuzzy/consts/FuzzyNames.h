@@ -21,6 +21,13 @@ std::string CreateFuzzyName(std::string_view LeftName, std::string_view RightNam
 // The bracketed name, the operator text and the value with four decimals: high ^X 0.5000.
 std::string CreateFuzzyName(std::string_view Name, std::string_view Operator, TFzyFloat Value);
 
+// A set's name as it stands in an expression: the escape character (a backslash) goes before
+// itself and before the characters that no name made by an operation holds but that would end
+// a word or start a token of their own (a double quote, parentheses, |, ~, &, ;). Blanks,
+// brackets and the hedge operators' symbols are left alone, as they are what names made by
+// hedges and operations consist of.
+std::string EscapeFuzzyName(std::string_view Name);
+
 // Prepares an expression for embedding in a larger one: a single word stays as it is (trimmed),
 // one bracketed group stays as it is (trimmed), anything else is bracketed as passed.
 std::string FormatFuzzyExpression(std::string_view Expression);

@@ -160,7 +160,7 @@ void ReadValuePair(TKWFuzzyLogicParser& parser, const IPtr<IFuzzyStreamTokenList
 }
 
 std::string EmbeddedText(const std::string& expression, const std::string& name) {
-  return FormatFuzzyExpression(expression.empty() ? name : expression);
+  return FormatFuzzyExpression(expression.empty() ? EscapeFuzzyName(name) : expression);
 }
 
 bool DefuzzifiesByMeanOfMaxima(const TKWFuzzyLogicParser& parser) {

@@ -72,7 +72,7 @@ void NameAfterBaseHedge(TFuzzySet* set, TBaseFuzzyHedge hedge, TFzyFloat value, 
 void ExpressAfterHedge(TFuzzySet* set, TFuzzyHedge hedge) {
   const std::string& expression = set->GetExpression();
   set->SetExpression(expression.empty()
-                         ? FormatFuzzyExpression(set->GetName())
+                         ? FormatFuzzyExpression(EscapeFuzzyName(set->GetName()))
                          : CreateFuzzyName(hedge, FormatFuzzyExpression(expression)));
 }
 

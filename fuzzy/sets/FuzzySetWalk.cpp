@@ -255,7 +255,7 @@ void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* poi
 }
 
 std::string OperandExpression(const std::string& expression, const std::string& name) {
-  return FormatFuzzyExpression(expression.empty() ? name : expression);
+  return FormatFuzzyExpression(expression.empty() ? EscapeFuzzyName(name) : expression);
 }
 
 // ---- Iterate and Operator -------------------------------------------------------------------
