@@ -71,11 +71,12 @@ std::string CreateFuzzyName(std::string_view Name, std::string_view Operator, TF
 }
 
 std::string EscapeFuzzyName(std::string_view Name) {
-  constexpr std::string_view breakers = "\"()|~&;\\";
+  constexpr std::string_view breakers = "\"|~&;\\";
   std::string escaped;
-  for (const char c : Name) {
-    if (breakers.find(c) != std::string_view::npos) escaped += '\\';
-    escaped += c;
+  for (std::size_t i = 0; i < Name.size(); ++i) {
+    // A word's first character is always taken as it stands, a backslash included.
+    if (i > 0 && breakers.find(Name[i]) != std::string_view::npos) escaped += '\\';
+    escaped += Name[i];
   }
   return escaped;
 }

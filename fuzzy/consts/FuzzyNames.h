@@ -23,9 +23,9 @@ std::string CreateFuzzyName(std::string_view Name, std::string_view Operator, TF
 
 // A set's name as it stands in an expression: the escape character (a backslash) goes before
 // itself and before the characters that no name made by an operation holds but that would end
-// a word or start a token of their own (a double quote, parentheses, |, ~, &, ;). Blanks,
-// brackets and the hedge operators' symbols are left alone, as they are what names made by
-// hedges and operations consist of.
+// a word or start a token of their own (a double quote, |, ~, &, ;). Blanks, brackets,
+// parentheses and the hedge operators' symbols are left alone: names made by hedges,
+// operations, point lists and function calls consist of them.
 std::string EscapeFuzzyName(std::string_view Name);
 
 // Prepares an expression for embedding in a larger one: a single word stays as it is (trimmed),

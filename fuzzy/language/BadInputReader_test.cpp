@@ -94,8 +94,9 @@ std::vector<TBadText> BadTexts() {
       {"NulAtTheStart", std::string("\0(deffuzzy a)", 13), TOutcome::Done, 0},
       {"NulInAString", std::string("(deffuzzy a \"x\0y\")", 19), TOutcome::Done, 0},
       {"EscapedCharactersInNames",
-       "(deffuzzy a\\\\b\\(c\\ d\\; (values (term e\\\"f\\)g (s 0 1)) "
-       "(term h very e\\\"f\\)g or-sum e\\\"f\\)g) (term e\\\"f\\)g\\[ (tri 0 0.5 1))))",
+       "(deffuzzy a\\\\b\\(c\\ d\\; (values (term e\\\"f\\;g (s 0 1)) "
+       "(term h very e\\\"f\\;g or-sum e\\\"f\\;g) (term e\\)g\\[ (tri 0 0.5 1)) "
+       "(term p generally((0 0) (10 1)) and (tri 0 0.5 1)) (term <q\\< p) (term \\r\\\\ <q\\<)))",
        TOutcome::Done, 0},
       {"ControlCharacters",
        "(deffuzzy\x01"

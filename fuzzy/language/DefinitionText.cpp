@@ -235,9 +235,12 @@ std::string FormatUnits(const std::string& units) {
 
 std::string FormatName(const std::string& name) {
   std::string written;
-  for (const char c : name) {
-    if (IsBlank(c) || kWordBreakers.find(c) != std::string_view::npos) written += '\\';
-    written += c;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    // A word's first character is always taken as it stands, a backslash included.
+    if (i > 0 && (IsBlank(name[i]) || kWordBreakers.find(name[i]) != std::string_view::npos)) {
+      written += '\\';
+    }
+    written += name[i];
   }
   return written;
 }
