@@ -44,6 +44,18 @@ inline const TFamily kFamilies[] = {
      false},
 };
 
+// The points without those that would stand fourth or later on one X. A point list keeps at
+// most three on an X after an edit, and merges the surplus of a longer run by its own rule.
+inline TXYList AtMostThreePerX(const TXYList& points) {
+  TXYList kept;
+  for (const auto& point : points) {
+    const auto sameX = std::count_if(kept.begin(), kept.end(),
+                                     [&](const auto& p) { return p.first == point.first; });
+    if (sameX < 3) kept.push_back(point);
+  }
+  return kept;
+}
+
 // Test names and messages show the family by its name.
 inline void PrintTo(const TFamily& family, std::ostream* out) {
   *out << family.name;
@@ -56,9 +68,9 @@ struct TOperands {
   TOwned<TFuzzySet> setA;
   TOwned<TFuzzySet> setB;
 
-  // The lists are read back from the sets, as their point lists tidied them.
+  // At most three points on an X, as edits leave a list; read back as the lists hold them.
   TOperands(const TXYList& pointsA, const TXYList& pointsB)
-      : setA(Make(pointsA)), setB(Make(pointsB)) {
+      : setA(Make(AtMostThreePerX(pointsA))), setB(Make(AtMostThreePerX(pointsB))) {
     a = PointsOf(setA.get());
     b = PointsOf(setB.get());
   }
