@@ -126,7 +126,8 @@ TFuzzySets* TFuzzySet::GetCollection() const {
 }
 
 TFuzzyVariable* TFuzzySet::GetVariable() const {
-  return VariableOf(TGCollectionItem::GetCollection());
+  const TFuzzySets* sets = GetCollection();
+  return sets == nullptr ? nullptr : sets->GetVariable();
 }
 
 TCustomFuzzyLogic* TFuzzySet::GetFuzzyLogic() const {
