@@ -8,6 +8,7 @@
 #include "fuzzy/framework/ClassRef.h"
 #include "fuzzy/interfaces/FuzzyInterfaces.h"
 #include "fuzzy/interfaces/IFSValues.h"
+#include "fuzzy/logic/ParserLink.h"
 #include "fuzzy/sets/FuzzySet.h"
 
 namespace fuzzy {
@@ -82,7 +83,7 @@ class TIFuzzySet : public TInterfaced<TFuzzySet>, public TIFuzzySetIntf {
   // Leaves the old variable's table (when it holds this very set), links the new one, enters
   // its table when Defined and takes its parser.
   void SetVariable(const IPtr<IFuzzyVariable>& value) override;
-  IPtr<IFuzzyParser> GetParser() const override { return FParser; }
+  IPtr<IFuzzyParser> GetParser() const override { return FParser.Get(); }
   void SetParser(const IPtr<IFuzzyParser>& value) override { FParser = value; }
   std::string GetName() const override { return TFuzzySet::GetName(); }
   // Leaves the variable's table, renames (a reserved word raises and leaves the set out of
@@ -241,7 +242,7 @@ class TIFuzzySet : public TInterfaced<TFuzzySet>, public TIFuzzySetIntf {
   void EnterTable();
 
   IPtr<IFuzzyVariable> FVariable;
-  IPtr<IFuzzyParser> FParser;
+  TParserLink FParser;
   int FIndex = 0;
   // Create's arguments, applied once the object is complete.
   IPtr<IFuzzyVariable> FInitialVariable;
