@@ -88,7 +88,9 @@ class TIFuzzySet : public TInterfaced<TFuzzySet>, public TIFuzzySetIntf {
   std::string GetName() const override { return TFuzzySet::GetName(); }
   // Leaves the variable's table, renames (a reserved word raises and leaves the set out of
   // the table), then enters the table again under the new name when Defined.
-  void SetName(const std::string& value) override;
+  void SetName(const std::string& value) override { TFuzzySet::SetName(value); }
+  // Out of the variable's table under the old name, in again under the new one.
+  void SetNameText(const TFuzzyText& value) override;
   int GetIndex() const override { return FIndex; }
   // The entry number given by the variable's table.
   void SetIndex(int value) override { FIndex = value; }
@@ -96,6 +98,7 @@ class TIFuzzySet : public TInterfaced<TFuzzySet>, public TIFuzzySetIntf {
   void SetDefined(bool value) override { TFuzzySet::SetDefined(value); }
   std::string GetExpression() const override { return TFuzzySet::GetExpression(); }
   void SetExpression(const std::string& value) override { TFuzzySet::SetExpression(value); }
+  using TFuzzySet::SetExpression;
   std::string GetComment() const override { return TFuzzySet::GetComment(); }
   void SetComment(const std::string& value) override { TFuzzySet::SetComment(value); }
   TFuzzySetType GetSetType() const override { return TFuzzySet::GetSetType(); }

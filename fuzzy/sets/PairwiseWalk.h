@@ -49,5 +49,6 @@ void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* poi
 // One operand inside an operator result's expression: its expression, or its name when it has
 // none, bracketed when compound.
 std::string OperandExpression(const std::string& expression, const std::string& name);
+TFuzzyText OperandExpression(const TFuzzyText& expression, const TFuzzyText& name);
 
 }  // namespace fuzzy
