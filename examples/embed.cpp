@@ -6,7 +6,7 @@
 
 int main() {
   using namespace fuzzy;
-  const auto parser = Own(TKWFuzzyLogicParser::Create(nullptr));  // outlives the component
+  const auto parser = Own(TKWFuzzyLogicParser::Create(nullptr));
   const auto logic = Own(TFuzzyLogic::Create(nullptr));
   logic->SetParser(parser.get());
   parser->SetFuzzyLogic(logic.get());

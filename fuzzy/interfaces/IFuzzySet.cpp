@@ -83,11 +83,11 @@ void TIFuzzySet::SetVariable(const IPtr<IFuzzyVariable>& value) {
   if (GetDefined()) FVariable->Add(Self());
 }
 
-void TIFuzzySet::SetName(const std::string& value) {
-  if (value == GetName()) return;
+void TIFuzzySet::SetNameText(const TFuzzyText& value) {
+  if (value.Equals(GetNameText())) return;
   // Out of the table under the old name; a reserved word raises before it can enter again.
   LeaveTable();
-  TFuzzySet::SetName(value);
+  TFuzzySet::SetNameText(value);
   EnterTable();
 }
 

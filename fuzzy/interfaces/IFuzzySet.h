@@ -8,6 +8,7 @@
 #include "fuzzy/framework/ClassRef.h"
 #include "fuzzy/interfaces/FuzzyInterfaces.h"
 #include "fuzzy/interfaces/IFSValues.h"
+#include "fuzzy/logic/ParserLink.h"
 #include "fuzzy/sets/FuzzySet.h"
 
 namespace fuzzy {
@@ -82,12 +83,14 @@ class TIFuzzySet : public TInterfaced<TFuzzySet>, public TIFuzzySetIntf {
   // Leaves the old variable's table (when it holds this very set), links the new one, enters
   // its table when Defined and takes its parser.
   void SetVariable(const IPtr<IFuzzyVariable>& value) override;
-  IPtr<IFuzzyParser> GetParser() const override { return FParser; }
+  IPtr<IFuzzyParser> GetParser() const override { return FParser.Get(); }
   void SetParser(const IPtr<IFuzzyParser>& value) override { FParser = value; }
   std::string GetName() const override { return TFuzzySet::GetName(); }
   // Leaves the variable's table, renames (a reserved word raises and leaves the set out of
   // the table), then enters the table again under the new name when Defined.
-  void SetName(const std::string& value) override;
+  void SetName(const std::string& value) override { TFuzzySet::SetName(value); }
+  // Out of the variable's table under the old name, in again under the new one.
+  void SetNameText(const TFuzzyText& value) override;
   int GetIndex() const override { return FIndex; }
   // The entry number given by the variable's table.
   void SetIndex(int value) override { FIndex = value; }
@@ -95,6 +98,7 @@ class TIFuzzySet : public TInterfaced<TFuzzySet>, public TIFuzzySetIntf {
   void SetDefined(bool value) override { TFuzzySet::SetDefined(value); }
   std::string GetExpression() const override { return TFuzzySet::GetExpression(); }
   void SetExpression(const std::string& value) override { TFuzzySet::SetExpression(value); }
+  using TFuzzySet::SetExpression;
   std::string GetComment() const override { return TFuzzySet::GetComment(); }
   void SetComment(const std::string& value) override { TFuzzySet::SetComment(value); }
   TFuzzySetType GetSetType() const override { return TFuzzySet::GetSetType(); }
@@ -241,7 +245,7 @@ class TIFuzzySet : public TInterfaced<TFuzzySet>, public TIFuzzySetIntf {
   void EnterTable();
 
   IPtr<IFuzzyVariable> FVariable;
-  IPtr<IFuzzyParser> FParser;
+  TParserLink FParser;
   int FIndex = 0;
   // Create's arguments, applied once the object is complete.
   IPtr<IFuzzyVariable> FInitialVariable;

@@ -25,6 +25,19 @@ TIFuzzyOperator AppendingRule(TOperatorRule rule) {
                 TFzyFloat y2) { return AppendRule(result, x1, rule(y1, y2)); };
 }
 
+// A set of this library shares its texts; any other implementation gives plain ones.
+TFuzzyText NameTextOf(const IPtr<IFuzzySet>& fuzzySet) {
+  if (const auto* own = dynamic_cast<const TFuzzySet*>(fuzzySet.get())) return own->GetNameText();
+  return TFuzzyText(fuzzySet->GetName());
+}
+
+TFuzzyText ExpressionTextOf(const IPtr<IFuzzySet>& fuzzySet) {
+  if (const auto* own = dynamic_cast<const TFuzzySet*>(fuzzySet.get())) {
+    return own->GetExpressionText();
+  }
+  return TFuzzyText(fuzzySet->GetExpression());
+}
+
 }  // namespace
 
 // ---- The walk --------------------------------------------------------------------------------
@@ -37,16 +50,21 @@ bool TIFuzzySet::Iterate(const IPtr<IFuzzySet>& other, const TIFuzzyComparison& 
 IPtr<IFuzzySet> TIFuzzySet::Operator(const IPtr<IFuzzySet>& other, const std::string& operationName,
                                      const TIFuzzyOperator& fuzzyOperator) {
   const TFuzzySetOperand operand(other);
-  // Held from the start: the callbacks take and drop references to it all along.
-  const IPtr<TIFuzzySet> result =
-      NewSet(FVariable, CreateFuzzyName(GetName(), other->GetName(), operationName));
+  // Held from the start: the callbacks take and drop references to it all along. Named before
+  // it joins the variable, as Create names it; the names are shared texts, as in the object
+  // model, so that a chain of operations builds no text twice.
+  const IPtr<TIFuzzySet> result = NewSet(nullptr, std::string());
+  result->SetNameText(CreateFuzzyName(GetNameText(), NameTextOf(other), operationName));
+  result->SetVariable(FVariable);
   const IPtr<IFuzzySet> resultIntf(result);
   const auto visit = [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
     return fuzzyOperator(resultIntf, x1, y1, x2, y2);
   };
   WalkIntoResult(this, operand.Get(), result->GetValues(), visit, BendsAtUnitSum(operationName));
-  result->SetExpression(OperandExpression(GetExpression(), GetName()) + " " + operationName + " " +
-                        OperandExpression(other->GetExpression(), other->GetName()));
+  const TFuzzyText between(" " + operationName + " ");
+  result->SetExpression(
+      TFuzzyText::Join({OperandExpression(GetExpressionText(), GetNameText()), between,
+                        OperandExpression(ExpressionTextOf(other), NameTextOf(other))}));
   return resultIntf;
 }
 

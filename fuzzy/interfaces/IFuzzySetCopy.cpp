@@ -31,7 +31,7 @@ void TIFuzzySet::Assign(TPersistent* source) {
   }
   if (auto* twin = dynamic_cast<TIFuzzySet*>(other)) {
     SetVariable(twin->FVariable);
-    FParser = twin->FParser;
+    FParser = twin->FParser.Get();
   }
   // The object model stores the source's name directly; a Defined set must not stay in its
   // table under a name it no longer has.

@@ -14,6 +14,7 @@
 #include "fuzzy/interfaces/FuzzyInterfaces.h"
 #include "fuzzy/interfaces/IFuzzySet.h"
 #include "fuzzy/interfaces/IFuzzySets.h"
+#include "fuzzy/logic/ParserLink.h"
 
 namespace fuzzy {
 
@@ -84,7 +85,7 @@ class TIFuzzyVariable : public TInterfaced<TIFuzzyVariablePersistent>,
   void SetThreshold(TFzyFloat value) override;
   int GetTag() const override { return FTag; }
   void SetTag(int value) override { FTag = value; }
-  IPtr<IFuzzyParser> GetParser() const override { return FParser; }
+  IPtr<IFuzzyParser> GetParser() const override { return FParser.Get(); }
   // Also hands the parser to every term in the table.
   void SetParser(const IPtr<IFuzzyParser>& value) override;
   TIFuzzySets* GetItems() const { return FItems; }
@@ -209,7 +210,7 @@ class TIFuzzyVariable : public TInterfaced<TIFuzzyVariablePersistent>,
   TIFuzzyVariableEvent FOnVariableChange;
   TNotifyEvent FOnChange;
   int FTag = 0;
-  IPtr<IFuzzyParser> FParser;
+  TParserLink FParser;
   TFzyFloat FThreshold = 0.0;
   TIFuzzySetClass FFuzzySetClass;
   bool FDestroying = false;

@@ -89,7 +89,7 @@ std::vector<TBadExpression> BadExpressions() {
       {"UnknownFunction", "(blob 1 2)", TOutcome::ParseError},
       {"FunctionWithTooFewArguments", "(tri 1)", TOutcome::ParseError},
       {"FunctionWithAWord", "(tri 1 two 3)", TOutcome::ParseError},
-      {"ShapeArgumentsReversed", "(s 10 5)", TOutcome::FzyError},
+      {"ShapeArgumentsReversed", "(s 10 5)", TOutcome::ParseError},
       {"PairOfThree", "((0 0 0) (1 1))", TOutcome::ParseError},
       {"PairOfWords", "((a b))", TOutcome::ParseError},
       {"VariableWithoutValue", "?nothing", TOutcome::Done},

@@ -123,7 +123,13 @@ std::vector<TBadText> BadTexts() {
        TOutcome::FzyError, 0},
       {"DuplicateTermNames", "(deffuzzy a (values (term t (tri 0 1 2))\n(term t (tri 1 2 3))))",
        TOutcome::ParseError, 2},
-      {"DuplicateVariableNames", "(deffuzzy a)\n(deffuzzy a (range 0 5))", TOutcome::Done, 0},
+      {"DuplicateVariableNames", "(deffuzzy a)\n(deffuzzy a (range 0 5))", TOutcome::ParseError, 2},
+      // Ranges and shapes that cannot be drawn as written.
+      {"ReversedRange", "(deffuzzy a\n(range 10 0) (values (term t (tri 1 2 3))))",
+       TOutcome::ParseError, 2},
+      {"RangeOfOnePoint", "(deffuzzy a (range 5 5))", TOutcome::Done, 0},
+      {"RefusedShapeArguments", "(deffuzzy a (values\n(term t (s 10 5))))", TOutcome::ParseError,
+       2},
       // Bodies that are not what they look like.
       {"UnknownFunction", "(deffuzzy a (values (term t (blob 1 2))))", TOutcome::ParseError, 1},
       {"FunctionWithoutArguments", "(deffuzzy a (values (term t (tri))))", TOutcome::ParseError, 1},
@@ -230,6 +236,26 @@ TEST_P(DuplicateTerm, IsRefusedWithItsNameAndLineAndTheFirstStays) {
     EXPECT_EQ(written, "");
   }
 }
+
+class DuplicateVariable : public ::testing::TestWithParam<TModel> {};
+
+// Read into a component that already has a variable of the name, a definition is refused the
+// same way, and the variable there stays as it was.
+TEST_P(DuplicateVariable, IsRefusedWithItsNameAndLineAndTheFirstStays) {
+  TReadingComponent component(GetParam());
+  ASSERT_EQ(component.Read("(deffuzzy a (range 0 5))").Outcome, TOutcome::Done);
+  const std::string before = component.Written();
+  const TRunResult result = component.Read("\n(deffuzzy a (range 1 2))");
+  EXPECT_EQ(result.Message.rfind("Parsing Error, Duplicate variable name: \"a\" in "
+                                 "ParseFuzzyVariable at line 2: ",
+                                 0),
+            0u)
+      << result.Message;
+  EXPECT_EQ(component.Written(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, DuplicateVariable,
+                         ::testing::Values(TModel::Object, TModel::Interface), ModelTestName);
 
 INSTANTIATE_TEST_SUITE_P(Models, DuplicateTerm,
                          ::testing::Values(TModel::Object, TModel::Interface), ModelTestName);

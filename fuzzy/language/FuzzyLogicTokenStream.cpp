@@ -144,14 +144,16 @@ bool TFuzzyLogicTokenStream::IsEof() const {
   return FLookahead->IsEmpty() && TGTextStream::IsEof();
 }
 
+// What lies past the position was put back and is no longer read.
 std::string TFuzzyLogicTokenStream::ToString() const {
-  return FParsedText->GetDataString();
+  return FParsedText->GetDataString().substr(0,
+                                             static_cast<std::size_t>(FParsedText->GetPosition()));
 }
 
 // ---- Reading a group ----
 
 void TFuzzyLogicTokenStream::PrepareSExp() {
-  FParsedText->SetPosition(0);
+  if (!FOneConstruct) FParsedText->SetPosition(0);
   FBuildStack->Clear();
   int depth = 0;
   for (;;) {

@@ -55,8 +55,12 @@ class TFuzzyLogicTokenStream : public TGTextStream {
   void SetLineNumber(int value) { FLineNumber = value; }
   // +1 for each "(" handed out, -1 for each ")"; put back tokens count the other way.
   int GetDepth() const { return FDepth; }
-  // The printed tokens handed out since the current group began.
+  // The printed tokens handed out since the current group began (up to a token put back).
   virtual std::string ToString() const;
+  // Read as one construct (an expression), the text's top-level groups do not restart the
+  // parsed text: an error then quotes the whole expression read so far, not its last word.
+  bool GetOneConstruct() const { return FOneConstruct; }
+  void SetOneConstruct(bool value) { FOneConstruct = value; }
 
   // ---- Character level ----
   using TGTextStream::GetChar;
@@ -104,6 +108,7 @@ class TFuzzyLogicTokenStream : public TGTextStream {
   char FCommentChar = ';';
   char FQuoteChar = '"';
   char FEscapeChar = '\\';
+  bool FOneConstruct = false;
 };
 
 }  // namespace fuzzy

@@ -228,6 +228,7 @@ void TKWFuzzyLogicParser::FillExpression(const IPtr<IInterfaceList>& source,
 // ---- Text -------------------------------------------------------------------------------------
 
 IPtr<IFuzzyStreamTokenList> TKWFuzzyLogicParser::ParseExpressionTokens() {
+  GetTokenStream()->SetOneConstruct(true);
   const IPtr<IFuzzyStreamTokenList> tokens = ParseTokenList();
   const IPtr<IFuzzyStreamToken> rest = NextToken();
   if (rest->GetDataType() != fstNone) {

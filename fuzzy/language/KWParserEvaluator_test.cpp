@@ -351,19 +351,20 @@ TEST_F(ObjectEvaluation, DefuzzifiesByTheComponentsMethod) {
 struct TFailureCase {
   const char* Expression;
   const char* Message;
+  // The expression as read up to the error, as the tokenizer prints it.
+  const char* Quoted;
   const char* Routine = "EvalFuzzyExpression";
 };
 
 class ObjectFailure : public ObjectEvaluation,
                       public ::testing::WithParamInterface<TFailureCase> {};
 
-// The text quoted after the line is the tokenizer's; the message and the routine are ours.
-TEST_P(ObjectFailure, RaisesAParseError) {
+// The message and the routine are ours; the quoted text is the expression itself.
+TEST_P(ObjectFailure, RaisesAParseErrorQuotingTheExpression) {
   const TFailureCase& c = GetParam();
   const int before = SetCount();
-  const std::string message = ParseMessageOf([&] { Eval(c.Expression); });
-  const std::string expected = Format("Parsing Error, %s in %s at line 1: ", c.Message, c.Routine);
-  EXPECT_EQ(message.substr(0, expected.size()), expected);
+  EXPECT_EQ(ParseMessageOf([&] { Eval(c.Expression); }),
+            Format("Parsing Error, %s in %s at line 1: \"%s\"", c.Message, c.Routine, c.Quoted));
   // Whatever was made before the error stays with the variable (and so is freed with it).
   EXPECT_GE(SetCount(), before);
 }
@@ -371,24 +372,31 @@ TEST_P(ObjectFailure, RaisesAParseError) {
 INSTANTIATE_TEST_SUITE_P(
     Expressions, ObjectFailure,
     ::testing::Values(
-        TFailureCase{"and", "Missing fuzzy operand to be modified by hedge: and"},
-        TFailureCase{"very", "Missing fuzzy operand to be modified by hedge: very"},
-        TFailureCase{"high ^", "Missing fuzzy operand to be modified by hedge: ^"},
-        TFailureCase{"or low", "Missing fuzzy operand to be modified by hedge: or"},
-        TFailureCase{"warm", "Invalid item in fuzzy expression: warm"},
-        TFailureCase{"not high and warm", "Invalid item in fuzzy expression: warm"},
-        TFailureCase{"high = low", "Invalid item in fuzzy expression: ="},
-        TFailureCase{"()", "Invalid item in fuzzy expression: ()"},
-        TFailureCase{"high low", "Unexpected token: \"low\""},
-        TFailureCase{"high very low and medium", "Unexpected token: \"very\""},
-        TFailureCase{"[high] [low]", "Unexpected token: \"low\""},
-        TFailureCase{"high ) and low", "Unexpected token: \")\""},
+        TFailureCase{"and", "Missing fuzzy operand to be modified by hedge: and", "and "},
+        TFailureCase{"very", "Missing fuzzy operand to be modified by hedge: very", "very "},
+        TFailureCase{"high ^", "Missing fuzzy operand to be modified by hedge: ^", "high ^ "},
+        TFailureCase{"or low", "Missing fuzzy operand to be modified by hedge: or", "or low "},
+        TFailureCase{"warm", "Invalid item in fuzzy expression: warm", "warm "},
+        TFailureCase{"not high and warm", "Invalid item in fuzzy expression: warm",
+                     "not high and warm "},
+        TFailureCase{"high = low", "Invalid item in fuzzy expression: =", "high = low "},
+        TFailureCase{"()", "Invalid item in fuzzy expression: ()", "( ) "},
+        TFailureCase{"high low", "Unexpected token: \"low\"", "high low "},
+        TFailureCase{"high very low and medium", "Unexpected token: \"very\"",
+                     "high very low and medium "},
+        TFailureCase{"[high] [low]", "Unexpected token: \"low\"", "[ high ] [ low ] "},
+        TFailureCase{"high ) and low", "Unexpected token: \")\"", "high ) "},
         TFailureCase{"(tri 0 5)",
                      "Number of arguments for function, tri, incorrect.  Expected \"\"Left "
                      "Middle Right\"\"",
-                     "CalcFuzzyFunction"},
-        TFailureCase{"((0 0) (5 1 1))", "Invalid X/Y value pair: (5 1 1)", "ConvertListToValues"},
-        TFailureCase{"((0 0) (5 high))", "Expected number", "ConvertListToValues"}));
+                     "( tri 0 5 ) ", "CalcFuzzyFunction"},
+        TFailureCase{"(s 10 5) or high",
+                     "Invalid range arguments.  Left (10.0000) is greater than right (5.0000)",
+                     "( s 10 5 ) or high ", "CalcFuzzyFunction"},
+        TFailureCase{"((0 0) (5 1 1))", "Invalid X/Y value pair: (5 1 1)", "( ( 0 0 ) ( 5 1 1 ) ) ",
+                     "ConvertListToValues"},
+        TFailureCase{"((0 0) (5 high))", "Expected number", "( ( 0 0 ) ( 5 high ) ) ",
+                     "ConvertListToValues"}));
 
 // Without a tokenizer nothing is quoted: the whole text is the evaluator's.
 TEST_F(ObjectEvaluation, ErrorsOfATokenListQuoteNothing) {

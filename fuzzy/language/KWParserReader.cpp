@@ -140,6 +140,11 @@ void TKWFuzzyLogicParser::ParseClauses(const TClauseActions& actions,
     if (word == "range") {
       const TFzyFloat minimum = ParseNumber(SParseFuzzyVariable);
       const TFzyFloat maximum = ParseNumber(SParseFuzzyVariable);
+      // The setters would pull the range to one point and take the terms with it: in text a
+      // reversed range is a mistake to be told, not data to be collapsed.
+      if (minimum > maximum) {
+        ParseError(SParseFuzzyVariable, SInvalidRangeArguments, {minimum, maximum});
+      }
       actions.SetRange(minimum, maximum);
       token = NextToken();
     } else if (word == "units") {
@@ -223,6 +228,9 @@ TFuzzyVariable* TKWFuzzyLogicParser::ParseFuzzyVariable() {
                                                     SFzyExpectedFuzzyDefinition, name, comment);
   auto* logic = dynamic_cast<TFuzzyLogic*>(GetFuzzyLogic());
   if (logic == nullptr) throw EFzyParseException(SFuzzyLogicNotTFuzzyLogic);
+  if (logic->GetItems()->IndexOf(name) >= 0) {
+    ParseError(SParseFuzzyVariable, SFzyDuplicateVariableName, {name});
+  }
 
   TCollectionUpdate update(logic->GetItems());
   TFuzzyVariable* variable = logic->GetItems()->Add();

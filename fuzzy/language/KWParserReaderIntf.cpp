@@ -83,6 +83,9 @@ IPtr<IFuzzyVariable> TKWFuzzyLogicParser::ParseFuzzyVariableIntf() {
                                                     SFzyExpectedFuzzyDefinition, name, comment);
   auto* logic = dynamic_cast<TIFuzzyLogic*>(GetFuzzyLogic());
   if (logic == nullptr) throw EFzyParseException(SFuzzyLogicNotTIFuzzyLogic);
+  if (logic->GetItems()->Get(name)) {
+    ParseError(SParseFuzzyVariable, SFzyDuplicateVariableName, {name});
+  }
 
   const IPtr<IFuzzyVariable> variable(logic->GetVariableClass().Create(name));
   variable->SetComment(comment);

@@ -257,6 +257,10 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"(deffuzzy a (\"range\" 0 1))", "ParseFuzzyVariable", ExpectedKeyword, 1},
         FailureCase{"(deffuzzy a\n (range 0 x))", "ParseFuzzyVariable", ExpectedNumber, 2},
         FailureCase{"(deffuzzy a (range 0 1 2))", "ParseFuzzyVariable", MissingClose, 1},
+        FailureCase{"(deffuzzy a\n (range 10 0))", "ParseFuzzyVariable",
+                    "Invalid range arguments.  Left (10.0000) is greater than right (0.0000)", 2},
+        FailureCase{"(deffuzzy a (values\n (term t (s 10 5))))", "CalcFuzzyFunction",
+                    "Invalid range arguments.  Left (10.0000) is greater than right (5.0000)", 2},
         FailureCase{"(deffuzzy a (units deg C))", "ParseFuzzyVariable", MissingClose, 1},
         FailureCase{"(deffuzzy a (values (trm t (tri 0 1 2))))", "ParseFuzzySet", ExpectedTerm, 1},
         FailureCase{"(deffuzzy a (values t))", "ParseFuzzySet", ExpectedTerm, 1},
@@ -285,6 +289,12 @@ TEST_F(ReaderTest, AParseErrorQuotesTheTextOfItsDefinitionReadSoFar) {
             "Parsing Error, Expected \")\" in ParseFuzzyVariable at line 3: "
             "\"( deffuzzy t \n( units deg C \"");
   EXPECT_EQ(failure.Line, 3);
+}
+
+// A shape refused by its generator is a parse error; callers that catch the library's base
+// exception still catch it.
+TEST_F(ReaderTest, ARefusedShapeIsStillTheLibrarysException) {
+  EXPECT_THROW(parser->ParseFuzzyLogic("(deffuzzy a (values (term t (z 3 1))))"), EFzyException);
 }
 
 TEST_F(ReaderTest, AWordWhereTheNameShouldBeIsQuotedInFull) {

@@ -20,6 +20,9 @@ inline constexpr const char* STermKeyword = "term";
 // A second term of one name in a variable would hide the first from every expression (object
 // model) or silently replace it (interface model), so the reader refuses it.
 inline constexpr const char* SFzyDuplicateTermName = "Duplicate term name: \"%s\"";
+// The same holds for variables: the first of a name would hide the second from every lookup
+// (object model) or be replaced by it (interface model).
+inline constexpr const char* SFzyDuplicateVariableName = "Duplicate variable name: \"%s\"";
 
 // What SFzyExpectedKeyword names when a clause keyword is wrong.
 inline constexpr const char* SClauseKeywords = "range, units, or values";

@@ -79,6 +79,20 @@ void Generate(const TTarget& result, TBuiltIn kind, int n, const std::vector<TFz
   }
 }
 
+// A generator refuses arguments it cannot draw (an "s" whose left end lies right of its right
+// end); in definition text that is the text's fault, so it is raised with the line it is on.
+template <class TTarget>
+void GenerateInText(TCustomFuzzyLogicParser& parser, const TTarget& result, TBuiltIn kind, int n,
+                    const std::vector<TFzyFloat>& a) {
+  try {
+    Generate(result, kind, n, a);
+  } catch (const EFzyParseException&) {
+    throw;
+  } catch (const EFzyException& error) {
+    parser.ParseError(CalcRoutine, error.GetMessage());
+  }
+}
+
 // The checks in their order (name, argument kinds, count), then the generator.
 template <class TTarget>
 void CalcBuiltIn(TCustomFuzzyLogicParser& parser, int n, const std::string& name,
@@ -93,7 +107,7 @@ void CalcBuiltIn(TCustomFuzzyLogicParser& parser, int n, const std::string& name
     parser.ParseError(CalcRoutine, SFzyArgNumWrong, {name, function->CountText});
   }
   if (!result) throw EInvalidOperation("CalcFuzzyFunction needs a set to fill");
-  Generate(result, function->Kind, n, numbers);
+  GenerateInText(parser, result, function->Kind, n, numbers);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "fuzzy/framework/TextConsts.h"
 #include "fuzzy/logic/CallEvent.h"
 #include "fuzzy/logic/CustomFuzzyLogic.h"
+#include "fuzzy/logic/ParserLink.h"
 
 namespace fuzzy {
 
@@ -40,6 +41,31 @@ void TCustomFuzzyLogicParser::Notification(TComponent* component, TOperation ope
   if (operation == opRemove && component != nullptr && component == FFuzzyLogic) {
     SetFuzzyLogic(nullptr);
   }
+}
+
+// ---- the sets and variables that hold this parser -------------------------------------------
+
+void TCustomFuzzyLogicParser::BeforeDestruction() {
+  while (FLinks != nullptr) FLinks->ParserFreed();
+  TComponent::BeforeDestruction();
+}
+
+void TCustomFuzzyLogicParser::LinkAdded(TParserLink* link) {
+  link->FPrevious = nullptr;
+  link->FNext = FLinks;
+  if (FLinks != nullptr) FLinks->FPrevious = link;
+  FLinks = link;
+}
+
+void TCustomFuzzyLogicParser::LinkRemoved(TParserLink* link) {
+  if (link->FPrevious != nullptr) {
+    link->FPrevious->FNext = link->FNext;
+  } else {
+    FLinks = link->FNext;
+  }
+  if (link->FNext != nullptr) link->FNext->FPrevious = link->FPrevious;
+  link->FPrevious = nullptr;
+  link->FNext = nullptr;
 }
 
 int TCustomFuzzyLogicParser::GetNumFunctionValues() const {

@@ -22,6 +22,7 @@ namespace fuzzy {
 
 class TCustomFuzzyLogic;
 class TFuzzySet;
+class TParserLink;
 class TFuzzyVariable;
 
 // Called before a built-in function is computed: a handler may fill or replace Result and set
@@ -137,8 +138,16 @@ class TCustomFuzzyLogicParser : public TComponent, public virtual IFuzzyParser {
 
   // The logic component going away clears FuzzyLogic.
   void Notification(TComponent* component, TOperation operation) override;
+  // Every set and variable that holds this parser lets go of it first.
+  void BeforeDestruction() override;
 
  private:
+  friend class TParserLink;
+  // The links that hold this parser, newest first; each is cleared when the parser goes.
+  void LinkAdded(TParserLink* link);
+  void LinkRemoved(TParserLink* link);
+
+  TParserLink* FLinks = nullptr;
   TCustomFuzzyLogic* FFuzzyLogic = nullptr;
   TCalcFuzzyFunctionEvent FOnCalcFuzzyFunction;
   TCalcFuzzyIntfFunctionEvent FOnCalcFuzzyIntfFunction;

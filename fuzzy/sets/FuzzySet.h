@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fuzzy/consts/FuzzyConsts.h"
+#include "fuzzy/consts/FuzzyText.h"
 #include "fuzzy/framework/ClassRef.h"
 #include "fuzzy/framework/GCollection.h"
 #include "fuzzy/framework/TypedCollection.h"
@@ -42,17 +43,22 @@ class TFuzzySet : public TGCollectionItem {
   TFuzzySetValues* GetValues() const { return FValues; }
   // Copies the points of `value` into this set's own list.
   void SetValues(TFuzzySetValues* value);
-  std::string GetName() const override { return FName; }
+  std::string GetName() const override { return FName.ToString(); }
   // A reserved word (keyword, hedge operator, hedge) raises EFzyException; the name stays.
   void SetName(const std::string& value) override;
+  // The name as a shared text: a derived set's name holds its operands' names, not copies.
+  const TFuzzyText& GetNameText() const { return FName; }
+  virtual void SetNameText(const TFuzzyText& value);
   const std::string& GetComment() const { return FComment; }
   void SetComment(const std::string& value);
   bool GetDefined() const { return FDefined; }
   void SetDefined(bool value) { FDefined = value; }
   std::int32_t GetTag() const { return FTag; }
   void SetTag(std::int32_t value) { FTag = value; }
-  const std::string& GetExpression() const { return FExpression; }
-  void SetExpression(const std::string& value) { FExpression = value; }
+  std::string GetExpression() const { return FExpression.ToString(); }
+  void SetExpression(const std::string& value) { FExpression = TFuzzyText(value); }
+  const TFuzzyText& GetExpressionText() const { return FExpression; }
+  void SetExpression(const TFuzzyText& value) { FExpression = value; }
   TFzyFloat GetCorrelationAccumulator() const { return FCorrelationAccumulator; }
   void SetCorrelationAccumulator(TFzyFloat value) { FCorrelationAccumulator = value; }
   TFzyFloat GetInflectionPoint() const { return FInflectionPoint; }
@@ -226,13 +232,13 @@ class TFuzzySet : public TGCollectionItem {
   void GenerateDefaultShape(TFuzzySetType value);
 
   TFuzzySetType FSetType = fstUserDefined;
-  std::string FName;
+  TFuzzyText FName;
   TFuzzySetValues* FValues = nullptr;
   TFzyFloat FInflectionPoint = 0.0;
   std::string FComment;
   bool FDefined = false;
   std::int32_t FTag = 0;
-  std::string FExpression;
+  TFuzzyText FExpression;
   TFzyFloat FCorrelationAccumulator = 0.0;
 };
 

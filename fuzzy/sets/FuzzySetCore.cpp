@@ -103,8 +103,16 @@ void TFuzzySet::SetValues(TFuzzySetValues* value) {
 // ---- Names and texts --------------------------------------------------------------------
 
 void TFuzzySet::SetName(const std::string& value) {
-  if (value == FName) return;
-  if (IsReservedFuzzyName(value)) throw EFzyException::CreateFmt(SInvalidFuzzySetName, value);
+  SetNameText(TFuzzyText(value));
+}
+
+// No reserved word holds a blank, so a compound name needs no look.
+void TFuzzySet::SetNameText(const TFuzzyText& value) {
+  if (value.Equals(FName)) return;
+  if (!value.HasBlank()) {
+    const std::string name = value.ToString();
+    if (IsReservedFuzzyName(name)) throw EFzyException::CreateFmt(SInvalidFuzzySetName, name);
+  }
   FName = value;
   Changed(false);
 }
@@ -116,7 +124,7 @@ void TFuzzySet::SetComment(const std::string& value) {
 }
 
 std::string TFuzzySet::GetDisplayName() const {
-  return FName.empty() ? TCollectionItem::GetDisplayName() : FName;
+  return FName.IsEmpty() ? TCollectionItem::GetDisplayName() : FName.ToString();
 }
 
 // ---- Owner chain ------------------------------------------------------------------------
@@ -159,7 +167,7 @@ void TFuzzySet::UpdateFuzzySetValues() {
   // Reset before reporting: a handler then reads the set as it now is, and one that raises
   // cannot leave a stale shape type or expression behind.
   FSetType = fstUserDefined;
-  FExpression.clear();
+  FExpression = TFuzzyText();
   Changed(false);
 }
 
@@ -170,7 +178,7 @@ void TFuzzySet::CreateCrispValue(TFzyFloat x) {
   FValues->Clear();
   CreateTriangleFunctionValues(x, x, x);
   batch.End();
-  FExpression = Format(FuzzyFormatStr, x);
+  FExpression = TFuzzyText(Format(FuzzyFormatStr, x));
 }
 
 // Built by appending: GCC 12 misreads "(" + a temporary string as an overlapping copy.
@@ -195,7 +203,7 @@ std::string TFuzzySet::ToString() const {
   // The parser only reads the set; its entry takes a plain pointer like every writer entry.
   if (parser != nullptr) return parser->PrettyPrint(const_cast<TFuzzySet*>(this), false);
   std::string text = "(";
-  text += FName;
+  text += FName.ToString();
   text += ' ';
   AppendPointPairs(text);
   return text += ')';

@@ -120,7 +120,7 @@ bool AppendTrivialCutoff(TFuzzySetValues* source, TFuzzySetValues* target, TFzyF
 
 TFuzzySet* TFuzzySet::AlphaCutoff(TFzyFloat alpha, bool strict) const {
   TFreeOnError<TFuzzySet> result = NewResult(this);
-  result->SetName(FName);
+  result->SetNameText(FName);
   const TFzyFloat level = ClampLevel(alpha);
   TFuzzySetValues* points = result->GetValues();
   TCollectionUpdate batch(points);
@@ -136,7 +136,7 @@ TFuzzySet* TFuzzySet::Cutoff(TFzyFloat value, bool unionWithLevel) const {
       unionWithLevel ? FuzzyUnionKeywords[foZadeh] : FuzzyIntersectionKeywords[foZadeh];
   TFreeOnError<TFuzzySet> result = NewResult(this);
   // The name keeps the level as asked for; the points and the expression use it clamped.
-  result->SetName(CreateFuzzyName(FName, keyword, value));
+  result->SetName(CreateFuzzyName(FName.ToString(), keyword, value));
   const TFzyFloat level = ClampLevel(value);
   TFuzzySetValues* points = result->GetValues();
   TCollectionUpdate batch(points);
@@ -145,8 +145,9 @@ TFuzzySet* TFuzzySet::Cutoff(TFzyFloat value, bool unionWithLevel) const {
   }
   batch.End();
   // Closing the batch reports a new shape, which clears the expression: it is given afterwards.
-  if (!FExpression.empty()) {
-    result->SetExpression(FExpression + " " + keyword + " " + Format(FuzzyFormatStr, level));
+  if (!FExpression.IsEmpty()) {
+    result->SetExpression(FExpression.ToString() + " " + keyword + " " +
+                          Format(FuzzyFormatStr, level));
   }
   return result.Release();
 }

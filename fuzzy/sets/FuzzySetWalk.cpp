@@ -39,14 +39,17 @@ bool TFuzzySet::Iterate(const TFuzzySet* other, const TFuzzyComparison& comparis
 TFuzzySet* TFuzzySet::Operator(const TFuzzySet* other, const std::string& operationName,
                                const TFuzzyOperator& op) const {
   TFreeOnError<TFuzzySet> result(GetClassType().Create(TCollectionItem::GetCollection()));
-  result->SetName(CreateFuzzyName(GetName(), other->GetName(), operationName));
+  // Shared texts: along a chain of operations each result's name and expression hold the
+  // previous result's, so the chain's texts take linear space.
+  result->SetNameText(CreateFuzzyName(FName, other->FName, operationName));
   TFuzzySetValues* points = result->GetValues();
   const auto visit = [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
     return op(points, x1, y1, x2, y2);
   };
   WalkIntoResult(this, other, points, visit, BendsAtUnitSum(operationName));
-  result->SetExpression(OperandExpression(FExpression, FName) + " " + operationName + " " +
-                        OperandExpression(other->FExpression, other->FName));
+  const TFuzzyText between(" " + operationName + " ");
+  result->SetExpression(TFuzzyText::Join({OperandExpression(FExpression, FName), between,
+                                          OperandExpression(other->FExpression, other->FName)}));
   return result.Release();
 }
 

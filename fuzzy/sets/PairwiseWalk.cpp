@@ -298,4 +298,8 @@ std::string OperandExpression(const std::string& expression, const std::string& 
   return FormatFuzzyExpression(expression.empty() ? EscapeFuzzyName(name) : expression);
 }
 
+TFuzzyText OperandExpression(const TFuzzyText& expression, const TFuzzyText& name) {
+  return FormatFuzzyExpression(expression.IsEmpty() ? EscapeFuzzyName(name) : expression);
+}
+
 }  // namespace fuzzy

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "fuzzy/consts/FuzzyFloat.h"
+#include "fuzzy/consts/FuzzyText.h"
 
 namespace fuzzy {
 
@@ -55,5 +56,6 @@ bool BendsAtUnitSum(const std::string& operationName);
 // One operand inside an operator result's expression: its expression, or its name when it has
 // none, bracketed when compound.
 std::string OperandExpression(const std::string& expression, const std::string& name);
+TFuzzyText OperandExpression(const TFuzzyText& expression, const TFuzzyText& name);
 
 }  // namespace fuzzy
