@@ -70,6 +70,8 @@ class TRuleBase : public TObject {
   const std::vector<TRuleOutcome>& Fire(std::span<const TFzyFloat> inputs);
   // The inputs by variable name; a missing input raises EFzyException, other names are ignored.
   const std::vector<TRuleOutcome>& Fire(const std::map<std::string, TFzyFloat>& inputs);
+  // The outcomes of the last single firing (empty sets and lists after a batch).
+  const std::vector<TRuleOutcome>& GetOutcomes() const { return FOutcomes; }
   // Rows of GetInputs().size() values into rows of GetOutputs().size() values. An output that
   // gets no value takes its default. A bad row raises EFzyRuleException with its 1-based row
   // number as the line; the rows before it have their outputs. No set is kept afterwards.

@@ -157,7 +157,7 @@ TEST(RuleBase, InputOutsideItsRangeIsAnErrorUnlessClamped) {
     FAIL() << "no error";
   } catch (const EFzyRuleException& error) {
     EXPECT_EQ(error.GetWord(), "service");
-    EXPECT_EQ(error.GetMessage(), "service = 11 lies outside its range 0 to 10");
+    EXPECT_EQ(error.GetMessage(), "service=11 lies outside its range 0 to 10");
   }
   EXPECT_THROW(rules->Fire(std::vector<TFzyFloat>{std::nan(""), 5}), EFzyRuleException);
   EXPECT_THROW(rules->Fire({{"service", 5}}), EFzyException);
@@ -194,7 +194,7 @@ TEST(RuleBase, BatchGivesWhatSingleFiringsGiveRowByRow) {
     FAIL() << "no error";
   } catch (const EFzyRuleException& error) {
     EXPECT_EQ(error.GetLine(), 8);
-    EXPECT_EQ(error.GetMessage().rfind("row 8: service = 12", 0), 0u) << error.GetMessage();
+    EXPECT_EQ(error.GetMessage().rfind("row 8: service=12", 0), 0u) << error.GetMessage();
   }
   EXPECT_THROW(rules->FireBatch(rows, std::span<TFzyFloat>(batch).first(3)), EFzyException);
 }

@@ -111,7 +111,7 @@ TFzyFloat TRuleBase::CheckedInput(std::size_t index, TFzyFloat value, std::size_
   }
   if (value >= range->GetMinimum() && value <= range->GetMaximum()) return value;
   if (FClampInputs) return std::clamp(value, range->GetMinimum(), range->GetMaximum());
-  throw EFzyRuleException(RowPrefix(row) + name + " = " + NumberText(value) +
+  throw EFzyRuleException(RowPrefix(row) + name + "=" + NumberText(value) +
                               " lies outside its range " + NumberText(range->GetMinimum()) +
                               " to " + NumberText(range->GetMaximum()),
                           static_cast<int>(row), name);
