@@ -44,7 +44,7 @@ IPtr<IFuzzySet> TIFuzzySet::Operator(const IPtr<IFuzzySet>& other, const std::st
   const auto visit = [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
     return fuzzyOperator(resultIntf, x1, y1, x2, y2);
   };
-  WalkIntoResult(this, operand.Get(), result->GetValues(), visit);
+  WalkIntoResult(this, operand.Get(), result->GetValues(), visit, BendsAtUnitSum(operationName));
   result->SetExpression(OperandExpression(GetExpression(), GetName()) + " " + operationName + " " +
                         OperandExpression(other->GetExpression(), other->GetName()));
   return resultIntf;

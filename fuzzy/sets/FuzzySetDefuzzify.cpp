@@ -77,8 +77,10 @@ TFzyFloat TFuzzySet::CenterOfGravity() const {
   const TFzyFloat upper = GetXRange(0);
   const TFuzzySetValue* first = FValues->GetItem(0);
   const TFuzzySetValue* last = FValues->GetItem(count - 1);
-  // No width: nothing tells one X from another, so the middle of the range is the answer.
-  if (count == 1 || FloatEquals(first->GetX(), last->GetX())) {
+  // No width: nothing tells one X from another, so the middle of the range is the answer. A step
+  // whose two sides stand at different levels is told apart by its strips, like any function.
+  const bool oneX = count == 1 || FloatEquals(first->GetX(), last->GetX());
+  if (oneX && first->GetY() == last->GetY()) {
     return static_cast<TFzyFloat>((static_cast<TExtended>(lower) + upper) * Half);
   }
   TMomentSum sum;

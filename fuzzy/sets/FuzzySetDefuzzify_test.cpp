@@ -41,7 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
         TCrispCase{"FallingWithLeftStrip", {{2, 1}, {4, 0}}, 14.0 / 9.0, 2},
         // All on the axis: no area at all, and every point is a maximum.
         TCrispCase{"AllZero", {{1, 0}, {4, 0}, {7, 0}}, 0, 4},
-        TCrispCase{"SinglePoint", {{3, 1}}, 5, 3}, TCrispCase{"OnlyAStep", {{3, 0}, {3, 1}}, 5, 3},
+        TCrispCase{"SinglePoint", {{3, 1}}, 5, 3},
+        // 0 up to the step, 1 after it: the strip over [3, 10].
+        TCrispCase{"OnlyAStep", {{3, 0}, {3, 1}}, 6.5, 3},
+        // A crisp value is level on both sides: nothing tells one X from another.
+        TCrispCase{"CrispValue", {{3, 0}, {3, 1}, {3, 0}}, 5, 3},
         // The segment counts 0.00005 as zero, the strip's exact test does not: the only area
         // is the strip of height 0.00005 over [0, 2].
         TCrispCase{"TinyFirstYStillMakesAStrip", {{2, 0.00005}, {4, 0}}, 1, 3},

@@ -143,8 +143,16 @@ TEST(FuzzySetIntersection, AnEmptyOtherSetActsAsTheReceiverItself) {
   EXPECT_EQ(Own(a->Intersection(empty.get(), foProduct))->GetValuesToString(),
             Text({{0, 0.0625}, {1, 0.5625}}));
   EXPECT_EQ(Own(a->Union(empty.get(), foSum))->GetValuesToString(), Text({{0, 0.5}, {1, 1.5}}));
+  // max(0, 2Y - 1) bends where Y passes 0.5.
   EXPECT_EQ(Own(a->Intersection(empty.get(), foBoundedSum))->GetValuesToString(),
-            Text({{0, 0}, {1, 0.5}}));
+            Text({{0, 0}, {0.5, 0}, {1, 0.5}}));
+}
+
+TEST(FuzzySetUnion, TheBoundedSumsBendWhereTheSumReachesOne) {
+  const auto a = SetOf({{0, 0}, {4, 1}});
+  EXPECT_EQ(Own(a->Union(a.get(), foBoundedSum))->GetValuesToString(), Text({{0, 0}, {2, 1}}));
+  EXPECT_EQ(Own(a->Intersection(a.get(), foBoundedSum))->GetValuesToString(),
+            Text({{2, 0}, {4, 1}}));
 }
 
 // ---- Inference -----------------------------------------------------------------------------

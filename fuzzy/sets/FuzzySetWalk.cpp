@@ -1,6 +1,5 @@
-// TFuzzySet: the pairwise walk. Two membership functions are read together in X order; every
-// point of either function and every place where they cross becomes an event, so a pointwise
-// rule evaluated at the events gives the exact piecewise-linear minimum and maximum.
+// TFuzzySet: Iterate and Operator over the pairwise walk, the segment geometry, the overlap
+// test and the unit-level stepping routines.
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -16,19 +15,6 @@ namespace fuzzy {
 
 namespace {
 
-struct TWalkPoint {
-  TFzyFloat X = 0.0;
-  TFzyFloat Y = 0.0;
-};
-using TWalkPoints = std::vector<TWalkPoint>;
-
-TWalkPoints PointsOf(const TFuzzySetValues* values) {
-  TWalkPoints points;
-  points.reserve(static_cast<std::size_t>(values->GetCount()));
-  for (const TFuzzySetValue* value : *values) points.push_back({value->GetX(), value->GetY()});
-  return points;
-}
-
 // Every Y within the tolerance of the first one; the list must not be empty.
 bool IsFlat(const TFuzzySetValues* values) {
   return values->SkipY(0, values->GetItem(0)->GetY(), 1) < 0;
@@ -41,222 +27,7 @@ bool BelowTolerance(TFzyFloat value) {
   return static_cast<long double>(value) < PositionTolerance;
 }
 
-// `level` lies strictly between `from` and `to`, in either direction.
-bool StrictlyBetween(TFzyFloat from, TFzyFloat level, TFzyFloat to) {
-  return (from < level && level < to) || (from > level && level > to);
-}
-
-// One set's side of the walk: its points, where the walk stands on them, and its membership
-// at the other side's points.
-class TWalkSide {
- public:
-  explicit TWalkSide(const TFuzzySet* set)
-      : FSet(set), FPoints(PointsOf(set->GetValues())), FIndex(0) {
-    if (FPoints.empty()) return;
-    FFlat = IsFlat(set->GetValues());
-    FSorted = std::is_sorted(FPoints.begin(), FPoints.end(),
-                             [](const TWalkPoint& a, const TWalkPoint& b) { return a.X < b.X; });
-    FPrevious = FCurrent = FPoints.front();
-  }
-
-  const TWalkPoints& Points() const { return FPoints; }
-  bool Active() const { return FIndex < FPoints.size(); }
-  bool Flat() const { return FFlat; }
-  const TWalkPoint& Previous() const { return FPrevious; }
-  const TWalkPoint& Current() const { return FCurrent; }
-
-  // A used-up side keeps its last point, so its current segment shrinks to that point.
-  void Load() {
-    if (Active()) FCurrent = FPoints[FIndex];
-  }
-  void Advance() {
-    ++FIndex;
-    FPrevious = FCurrent;
-  }
-
-  // The set's DegreeOfMembership. The walk asks at X values that mostly grow, so on a sorted
-  // list the segment holding X is found by moving on from the last one instead of searching.
-  TFzyFloat MembershipAt(TFzyFloat x) {
-    const std::size_t last = FPoints.size() - 1;
-    if (!FSorted || !(x > FPoints.front().X && x < FPoints[last].X)) {
-      return FSet->DegreeOfMembership(x);
-    }
-    while (FNear > 1 && FPoints[FNear - 1].X >= x) --FNear;
-    while (FPoints[FNear].X < x) ++FNear;
-    const TWalkPoint& next = FPoints[FNear];
-    if (next.X == x) {
-      return FPoints[static_cast<std::size_t>(FSet->GetMaxYValueOfX(static_cast<int>(FNear), 1))].Y;
-    }
-    const TWalkPoint& previous = FPoints[FNear - 1];
-    return TFuzzySet::InterpolateY(previous.X, previous.Y, next.X, next.Y, x);
-  }
-
- private:
-  const TFuzzySet* FSet;
-  TWalkPoints FPoints;
-  std::size_t FIndex;
-  std::size_t FNear = 1;
-  bool FFlat = false;
-  bool FSorted = false;
-  TWalkPoint FPrevious;
-  TWalkPoint FCurrent;
-};
-
-// The walk over A (the receiver) and B. `visit` takes (X1, Y1, X2, Y2), A's side first, and
-// answers true to stop the walk.
-class TPairwiseWalk {
- public:
-  TPairwiseWalk(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit)
-      : FA(a), FB(b), FVisit(visit) {}
-
-  // True when a visit stopped the walk.
-  bool Run() {
-    if (FA.Points().empty()) return VisitAlone(FB.Points());
-    if (FB.Points().empty()) return VisitAlone(FA.Points());
-    while (FA.Active() || FB.Active()) {
-      FA.Load();
-      FB.Load();
-      if (CrossingStep() || PointStep()) return true;
-    }
-    return false;
-  }
-
- private:
-  // With one list empty, each point of the other is paired with itself.
-  bool VisitAlone(const TWalkPoints& points) {
-    return std::any_of(points.begin(), points.end(),
-                       [this](const TWalkPoint& p) { return FVisit(p.X, p.Y, p.X, p.Y); });
-  }
-
-  // At most one crossing: a flat set's level against the other's current segment, else the
-  // two current segments against each other.
-  bool CrossingStep() {
-    if (FA.Flat() && StrictlyBetween(FB.Previous().Y, FA.Current().Y, FB.Current().Y)) {
-      return VisitLevel(FB, FA.Current().Y);
-    }
-    if (FB.Flat() && StrictlyBetween(FA.Previous().Y, FB.Current().Y, FA.Current().Y)) {
-      return VisitLevel(FA, FB.Current().Y);
-    }
-    TFzyFloat x = 0.0;
-    TFzyFloat y = 0.0;
-    const TWalkPoint& a1 = FA.Previous();
-    const TWalkPoint& a2 = FA.Current();
-    const TWalkPoint& b1 = FB.Previous();
-    const TWalkPoint& b2 = FB.Current();
-    if (!TFuzzySet::LineSegmentIntersects(a1.X, a1.Y, a2.X, a2.Y, b1.X, b1.Y, b2.X, b2.Y, x, y)) {
-      return false;
-    }
-    return FVisit(x, y, x, y);
-  }
-
-  // Where `side`'s current segment passes through `level`.
-  bool VisitLevel(const TWalkSide& side, TFzyFloat level) {
-    const TWalkPoint& from = side.Previous();
-    const TWalkPoint& to = side.Current();
-    const TFzyFloat x = TFuzzySet::InterpolateX(from.X, from.Y, to.X, to.Y, level);
-    return FVisit(x, level, x, level);
-  }
-
-  bool PointStep() {
-    if (!FB.Active()) return VisitAOnly();
-    if (!FA.Active()) return VisitBOnly();
-    const TWalkPoint& a = FA.Current();
-    const TWalkPoint& b = FB.Current();
-    if (FloatEquals(a.X, b.X)) {
-      const bool stop = FVisit(a.X, a.Y, b.X, b.Y);
-      FA.Advance();
-      FB.Advance();
-      return stop;
-    }
-    return b.X > a.X ? VisitAOnly() : VisitBOnly();
-  }
-
-  bool VisitAOnly() {
-    const TWalkPoint& a = FA.Current();
-    const bool stop = FVisit(a.X, a.Y, a.X, FB.MembershipAt(a.X));
-    FA.Advance();
-    return stop;
-  }
-
-  bool VisitBOnly() {
-    const TWalkPoint& b = FB.Current();
-    const bool stop = FVisit(b.X, FA.MembershipAt(b.X), b.X, b.Y);
-    FB.Advance();
-    return stop;
-  }
-
-  TWalkSide FA;
-  TWalkSide FB;
-  TWalkVisit FVisit;
-};
-
-// Which points of an operator result survive the tidy step: of a run of consecutive points with
-// equal Y only the first and last stay (only the last for a run opening the list), then a last
-// point level with its predecessor goes. Deleting one point at a time compares neighbours of
-// the original list only, so one pass over it decides the same.
-std::vector<bool> PointsKeptByTidy(const TWalkPoints& points) {
-  std::vector<bool> keep(points.size(), true);
-  int run = 1;
-  for (std::size_t k = 1; k < points.size(); ++k) {
-    if (!FloatEquals(points[k - 1].Y, points[k].Y)) {
-      run = 0;
-    } else if (++run >= 2) {
-      keep[k - 1] = false;
-    }
-  }
-  if (points.empty()) return keep;
-  // The collapse never drops the last point; its surviving predecessor decides the trim.
-  const std::size_t last = points.size() - 1;
-  std::size_t previous = last;
-  while (previous > 0) {
-    if (keep[--previous]) break;
-  }
-  if (previous < last && keep[previous] && FloatEquals(points[previous].Y, points[last].Y)) {
-    keep[last] = false;
-  }
-  return keep;
-}
-
-// Replaces the points by the kept ones in one sweep. Deleting inside a batch leaves the list's
-// order flags as they were, so they are restored: the closing clean-up then does what it would
-// have done after point-by-point deletion.
-void TidyOperatorResult(TFuzzySetValues* values) {
-  const TWalkPoints points = PointsOf(values);
-  const std::vector<bool> keep = PointsKeptByTidy(points);
-  if (std::find(keep.begin(), keep.end(), false) == keep.end()) return;
-  const bool sorted = values->GetSorted();
-  const bool duplicatesRemoved = values->GetDuplicatesRemoved();
-  values->Clear();
-  for (std::size_t k = 0; k < points.size(); ++k) {
-    if (keep[k]) values->Add(points[k].X, points[k].Y);
-  }
-  values->SetSorted(sorted);
-  values->SetDuplicatesRemoved(duplicatesRemoved);
-}
-
 }  // namespace
-
-// ---- The shared walk ------------------------------------------------------------------------
-
-bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit) {
-  return TPairwiseWalk(a, b, visit).Run();
-}
-
-void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* points,
-                    TWalkVisit visit) {
-  TCollectionUpdate batch(points);
-  // A receiver without points says nothing about where the result lies: it stays empty.
-  if (a->GetValues()->GetCount() > 0) {
-    const bool stopped = WalkPairwise(a, b, visit);
-    // Membership continues at the first and last Y, so flat ends carry nothing.
-    if (!stopped && b->GetValues()->GetCount() > 0) TidyOperatorResult(points);
-  }
-  batch.End();
-}
-
-std::string OperandExpression(const std::string& expression, const std::string& name) {
-  return FormatFuzzyExpression(expression.empty() ? EscapeFuzzyName(name) : expression);
-}
 
 // ---- Iterate and Operator -------------------------------------------------------------------
 
@@ -273,7 +44,7 @@ TFuzzySet* TFuzzySet::Operator(const TFuzzySet* other, const std::string& operat
   const auto visit = [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat x2, TFzyFloat y2) {
     return op(points, x1, y1, x2, y2);
   };
-  WalkIntoResult(this, other, points, visit);
+  WalkIntoResult(this, other, points, visit, BendsAtUnitSum(operationName));
   result->SetExpression(OperandExpression(FExpression, FName) + " " + operationName + " " +
                         OperandExpression(other->FExpression, other->FName));
   return result.Release();

@@ -35,16 +35,22 @@ class TWalkVisit {
   bool (*FCall)(const void*, TFzyFloat, TFzyFloat, TFzyFloat, TFzyFloat);
 };
 
-// Walks the points of `a` and `b` together in X order, crossings included, and hands every event
-// to `visit` (a's values first). With one list empty each point of the other is paired with
-// itself. True when a visit stopped the walk.
-bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit);
+// Walks the points of `a` and `b` together in X order and hands every event to `visit` (a's
+// values first): each point of either list with the other's membership there, and every place
+// between points where the two functions cross, also on a flat continuation before a first or
+// after a last point. With `unitSumEvents` it also stops where Y1 + Y2 passes 1. With one list
+// empty each point of the other is paired with itself. True when a visit stopped the walk.
+bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit,
+                  bool unitSumEvents = false);
 
 // Fills an operator result inside one batch of its point list `points`: the walk of `a` against
-// `b`, whose visits append the points, then the tidy step unless a visit stopped the walk or `b`
-// has no points. A receiver `a` without points leaves the result empty.
+// `b`, whose visits append the points, then the tidy step unless a visit stopped the walk or an
+// operand has no points.
 void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* points,
-                    TWalkVisit visit);
+                    TWalkVisit visit, bool unitSumEvents);
+
+// The bounded sums bend where Y1 + Y2 = 1; their results need an event there.
+bool BendsAtUnitSum(const std::string& operationName);
 
 // One operand inside an operator result's expression: its expression, or its name when it has
 // none, bracketed when compound.
