@@ -26,4 +26,5 @@
 #include "fuzzy/language/KWFuzzyLogicParser.h"
 #include "fuzzy/logic/FuzzyLogic.h"
 #include "fuzzy/membership/FuzzySetValues.h"
+#include "fuzzy/rules/RuleBase.h"
 #include "fuzzy/sets/FuzzySet.h"

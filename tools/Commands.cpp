@@ -44,23 +44,42 @@ std::vector<TCommand> MakeCommands() {
                    "  -o, --output OUT.svg  the file to write (required)\n") +
            AutoTermsHelp,
        RunPlot},
-      {"infer", "FILE RULES --set VARIABLE=VALUE... [--plot OUT.svg]",
+      {"infer", "FILE RULES (--set VARIABLE=VALUE... | --input TABLE) [--plot OUT.svg]",
        "fire the rules of a rule file for crisp inputs",
        std::string(
            "Reads the definitions of FILE and the rules of RULES, one rule a line:\n"
-           "  if VARIABLE is EXPRESSION [and VARIABLE is EXPRESSION]... then VARIABLE is "
-           "EXPRESSION\n"
-           "(\"#\" starts a comment). Each input becomes a crisp set; each rule's strength is the\n"
-           "smallest match of its premises with the inputs; a rule whose strength reaches the\n"
+           "  if V is E [and|or V is E]... then V is E [and V is E]... [with WEIGHT]\n"
+           "(\"#\" starts a comment, \"and\" binds tighter than \"or\", parentheses group\n"
+           "premises). Each input becomes a crisp set; each rule's strength is the match of\n"
+           "its premises with the inputs, times its weight; a rule whose strength reaches the\n"
            "threshold fires into its output's accumulated set. Each output is defuzzified and\n"
            "printed with the strength of every rule that fired. An output for which no rule\n"
            "fired has no crisp value, and the program says so.\n\nOptions:\n"
            "  --set VARIABLE=VALUE  a crisp input; one for every variable the premises read\n"
            "  --threshold T         firing threshold from 0 to 1 (default 0.01)\n"
            "  --defuzzify METHOD    cog: centre of gravity (default), mom: mean of maxima\n"
+           "  --correlation METHOD  min or product (default: the definitions')\n"
+           "  --inference METHOD    minmax, additive, mean, product or boundedsum\n"
+           "  --digits N            decimals of the crisp values (default 4)\n"
+           "  --input TABLE         fire every row of a TSV or CSV table (\"-\": standard\n"
+           "                        input) whose header names the inputs; writes the inputs\n"
+           "                        and outputs of each row, \"nan\" where no rule fired\n"
            "  --plot OUT.svg        also draw each output's terms and accumulated set\n") +
            AutoTermsHelp,
        RunInfer},
+      {"surface", "FILE RULES --x VAR --y VAR -o OUT.svg",
+       "plot the control surface of an output over two inputs",
+       std::string("Fires the rules over a grid of the two inputs and draws the output as a\n"
+                   "heat map with a colour scale; hatched cells are those where no rule fired.\n"
+                   "\nOptions:\n"
+                   "  --x VAR, --y VAR      the inputs along the axes (required)\n"
+                   "  --output VAR          the output to draw (default: the first concluded)\n"
+                   "  --set OTHER=VALUE     the value of every other input\n"
+                   "  --steps N             cells per axis, 2 to 500 (default 41)\n"
+                   "  -o OUT.svg            the file to write (required)\n"
+                   "  --threshold, --defuzzify, --correlation, --inference  as for infer\n") +
+           AutoTermsHelp,
+       RunSurface},
   };
 }
 

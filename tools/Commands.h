@@ -33,6 +33,7 @@ int RunPrint(const TWords& words);
 int RunEval(const TWords& words);
 int RunPlot(const TWords& words);
 int RunInfer(const TWords& words);
+int RunSurface(const TWords& words);
 
 // The option every command that reads definitions accepts.
 inline constexpr const char* AutoTermsFlag = "--auto-terms";

@@ -9,7 +9,6 @@
 #include "tools/Definitions.h"
 #include "tools/ExampleText.h"
 #include "tools/InferReport.h"
-#include "tools/Inference.h"
 #include "tools/Numbers.h"
 #include "tools/PlotPanels.h"
 #include "tools/RuleFile.h"
@@ -70,18 +69,16 @@ void ShowExpressions(const TDefinitions& definitions) {
   std::cout << table.Render();
 }
 
-std::string TipCell(const TInferenceRun& run) {
-  const TOutcome& tip = run.Outcomes.front();
-  const std::optional<double> value = tip.CrispValue();
-  return value ? FixedText(*value) : tip.WhyNoValue();
+std::string TipCell(const TRuleOutcome& tip) {
+  return tip.HasValue() ? FixedText(tip.Value) : WhyNoValue(tip);
 }
 
-void ShowRules(const std::vector<TRule>& rules) {
+void ShowRules(const TRuleBase& rules) {
   std::cout << "\n" << Heading("Rules");
-  for (const TRule& rule : rules) std::cout << rule.Text << "\n";
+  for (const TRuleText& rule : rules.GetRules()) std::cout << rule.Text << "\n";
 }
 
-void ShowMeals(const TDefinitions& definitions, const TInference& inference) {
+void ShowMeals(const TDefinitions& definitions, TRuleBase& rules) {
   std::cout << "\n"
             << Heading("Tips for a few meals (" +
                        MethodName(definitions.GetLogic()->GetDefuzzificationMethod()) + ")");
@@ -90,9 +87,9 @@ void ShowMeals(const TDefinitions& definitions, const TInference& inference) {
                     {"tip (percent)", alRight},
                     {"rules fired", alRight}});
   for (const TMeal& meal : Meals) {
-    const TInferenceRun run = inference.Run({{"service", meal.Service}, {"food", meal.Food}});
-    table.AddRow({ShortText(meal.Service, 2), ShortText(meal.Food, 2), TipCell(run),
-                  std::to_string(run.Outcomes.front().Fired.size())});
+    const TRuleOutcome& tip = rules.Fire({{"service", meal.Service}, {"food", meal.Food}}).front();
+    table.AddRow({ShortText(meal.Service, 2), ShortText(meal.Food, 2), TipCell(tip),
+                  std::to_string(tip.Fired.size())});
   }
   std::cout << table.Render();
 }
@@ -116,10 +113,9 @@ int RunDemo(const TWords& words) {
   const TDefinitions definitions = TDefinitions::FromText(ExampleDefinitions, ExampleSource, false);
   ShowDefinitions(definitions);
   ShowExpressions(definitions);
-  const std::vector<TRule> rules = ParseRules(ExampleRules, ExampleSource);
-  ShowRules(rules);
-  const TInference inference(definitions, rules, ExampleSource);
-  ShowMeals(definitions, inference);
+  const TOwned<TRuleBase> rules = LoadRuleBase(definitions, ExampleRules, ExampleSource);
+  ShowRules(*rules);
+  ShowMeals(definitions, *rules);
   WriteExamplePlot(definitions);
   return esSuccess;
 }

@@ -1,16 +1,19 @@
-// fuzzy infer FILE RULES --set VARIABLE=VALUE... [--plot OUT.svg]: fires a rule file's rules for
-// crisp inputs and prints each output's crisp value with the rules that fired.
+// fuzzy infer FILE RULES --set VARIABLE=VALUE... [--plot OUT.svg], or --input TABLE: fires a
+// rule file's rules for crisp inputs and prints each output's crisp value with the rules that
+// fired, or one output row per input row.
 #include <algorithm>
 #include <iostream>
 
+#include "fuzzy/logic/FuzzyLogic.h"
 #include "tools/Arguments.h"
 #include "tools/Commands.h"
 #include "tools/Definitions.h"
+#include "tools/InferBatch.h"
 #include "tools/InferReport.h"
-#include "tools/Inference.h"
 #include "tools/Numbers.h"
 #include "tools/PlotPanels.h"
 #include "tools/RuleFile.h"
+#include "tools/RuleOptions.h"
 #include "tools/TextFiles.h"
 #include "tools/ToolErrors.h"
 
@@ -19,42 +22,22 @@ namespace fuzzy::tool {
 namespace {
 
 const TOptionSpec InferOptions{
-    {"--set", "--threshold", "--defuzzify", "--plot"}, {AutoTermsFlag}, {}};
+    WithRuleOptions({"--set", "--digits", "--plot", "--input"}), {AutoTermsFlag}, {}};
 
-std::map<std::string, double> InputsOf(const TArguments& arguments) {
-  std::map<std::string, double> inputs;
-  for (const std::string& assignment : arguments.GetValues("--set")) {
-    const std::size_t equals = assignment.find('=');
-    const std::optional<double> value =
-        equals == std::string::npos ? std::nullopt : ParseNumber(assignment.substr(equals + 1));
-    if (equals == 0 || !value) {
-      throw TUsageError("--set " + assignment + ": expected VARIABLE=NUMBER");
-    }
-    inputs[assignment.substr(0, equals)] = *value;
+int DigitsOf(const TArguments& arguments) {
+  const auto digits = arguments.GetValue("--digits");
+  if (!digits) return 4;
+  const std::optional<double> value = ParseNumber(*digits);
+  if (!value || *value < 0 || *value > 17 || *value != static_cast<int>(*value)) {
+    throw TUsageError("--digits " + *digits + ": expected a whole number from 0 to 17");
   }
-  return inputs;
-}
-
-void ApplySettings(const TArguments& arguments, TFuzzyLogic* logic) {
-  if (const auto threshold = arguments.GetValue("--threshold")) {
-    const std::optional<double> value = ParseNumber(*threshold);
-    if (!value || *value < 0.0 || *value > 1.0) {
-      throw TUsageError("--threshold " + *threshold + ": expected a number from 0 to 1");
-    }
-    logic->SetThreshold(*value);
-  }
-  if (const auto method = arguments.GetValue("--defuzzify")) {
-    if (*method != "cog" && *method != "mom") {
-      throw TUsageError("--defuzzify " + *method + ": expected cog or mom");
-    }
-    logic->SetDefuzzificationMethod(*method == "mom" ? dmMeanOfMaxima : dmCenterOfGravity);
-  }
+  return static_cast<int>(*value);
 }
 
 // Every --set names a variable of the definitions; one the rules do not read is only noted.
 void CheckInputNames(const std::map<std::string, double>& inputs, const TDefinitions& definitions,
-                     const TInference& inference) {
-  const auto& read = inference.GetInputVariables();
+                     const TRuleBase& rules) {
+  const auto& read = rules.GetInputs();
   for (const auto& [name, value] : inputs) {
     const TFuzzyVariable* variable = definitions.RequireVariable(name);
     if (std::find(read.begin(), read.end(), variable) == read.end()) {
@@ -64,9 +47,18 @@ void CheckInputNames(const std::map<std::string, double>& inputs, const TDefinit
   }
 }
 
-void WritePlot(const std::string& path, const TInferenceRun& run, const std::string& title) {
+// The library counts no row for a single firing; its message is the program's.
+void FireOnce(TRuleBase& rules, const std::vector<double>& row) {
+  try {
+    rules.Fire(row);
+  } catch (const EFzyException& error) {
+    throw TCheckFailure(error.GetMessage());
+  }
+}
+
+void WritePlot(const std::string& path, const TRuleBase& rules, const std::string& title) {
   std::vector<TPlotPanel> panels;
-  for (const TOutcome& outcome : run.Outcomes) panels.push_back(OutcomePanel(outcome));
+  for (const TRuleOutcome& outcome : rules.GetOutcomes()) panels.push_back(OutcomePanel(outcome));
   WriteTextFile(path, RenderPlot(title, panels));
   std::cout << "\nWrote the plot of the outputs to " << AbsolutePath(path) << "\n";
 }
@@ -76,22 +68,25 @@ void WritePlot(const std::string& path, const TInferenceRun& run, const std::str
 int RunInfer(const TWords& words) {
   const TArguments arguments(words, InferOptions);
   arguments.RequirePositional(2, 2, "fuzzy infer FILE RULES --set VARIABLE=VALUE...");
-  const std::string& rulesPath = arguments.GetPositional()[1];
   const std::map<std::string, double> inputs = InputsOf(arguments);
+  const int digits = DigitsOf(arguments);
   const TDefinitions definitions =
       TDefinitions::Load(arguments.GetPositional()[0], arguments.HasFlag(AutoTermsFlag));
-  ApplySettings(arguments, definitions.GetLogic());
-  std::vector<TRule> rules = ParseRules(ReadTextFile(rulesPath), rulesPath);
-  if (rules.empty()) throw TCheckFailure(Located(rulesPath, 0, "holds no rules"));
-  const TInference inference(definitions, std::move(rules), rulesPath);
-  CheckInputNames(inputs, definitions, inference);
-  const TInferenceRun run = inference.Run(inputs);
-  std::cout << InputsReport(inference, inputs);
-  for (const TOutcome& outcome : run.Outcomes) {
-    std::cout << "\n" << OutcomeReport(outcome, definitions.GetLogic());
+  const TOwned<TRuleBase> rules = LoadRuleFile(definitions, arguments.GetPositional()[1]);
+  ApplySettings(arguments, *rules);
+  if (const auto table = arguments.GetValue("--input")) {
+    RunBatch(*rules, *table, std::cout);
+    return esSuccess;
+  }
+  CheckInputNames(inputs, definitions, *rules);
+  FireOnce(*rules, RowOf(inputs, *rules));
+  std::cout << InputsReport(*rules, inputs);
+  for (std::size_t o = 0; o < rules->GetOutputs().size(); ++o) {
+    std::cout << "\n" << OutcomeReport(*rules, o, digits);
   }
   if (const auto plot = arguments.GetValue("--plot")) {
-    WritePlot(*plot, run, "Rules of " + rulesPath + " for " + InputsText(inference, inputs));
+    WritePlot(*plot, *rules,
+              "Rules of " + arguments.GetPositional()[1] + " for " + InputsText(*rules, inputs));
   }
   return esSuccess;
 }

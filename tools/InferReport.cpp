@@ -1,6 +1,8 @@
 #include "tools/InferReport.h"
 
+#include "fuzzy/logic/FuzzyLogic.h"
 #include "tools/Numbers.h"
+#include "tools/RuleFile.h"
 #include "tools/SetReport.h"
 #include "tools/TextHelpers.h"
 #include "tools/TextTable.h"
@@ -9,24 +11,26 @@ namespace fuzzy::tool {
 
 namespace {
 
-std::string FiredTable(const TOutcome& outcome) {
+std::string FiredTable(const TRuleBase& rules, const TRuleOutcome& outcome) {
   TTextTable table({{"line", alRight}, {"strength", alRight}, {"rule", alLeft}}, "  ");
-  for (const TFiring& firing : outcome.Fired) {
+  for (const TFiredRule& fired : outcome.Fired) {
     table.AddRow(
-        {std::to_string(firing.Rule->Line), FixedText(firing.Strength), firing.Rule->Text});
+        {std::to_string(fired.Line), FixedText(fired.Strength), rules.GetRules()[fired.Rule].Text});
   }
   return table.Render();
 }
 
-std::string NoValueReport(const TOutcome& outcome, const TCustomFuzzyLogic* logic) {
+std::string NoValueReport(const TRuleBase& rules, std::size_t index) {
+  const TRuleOutcome& outcome = rules.GetOutcomes()[index];
   const std::string name = outcome.Variable->GetName();
-  const std::string rules = Counted(outcome.RuleCount, "rule concludes", "rules conclude");
+  const std::string concluding = Counted(outcome.RuleCount, "rule concludes", "rules conclude");
   if (outcome.Fired.empty()) {
-    return name + ": no rule fired (" + rules + " on " + name + ", none reached the threshold " +
-           FixedText(logic->GetThreshold()) + "), so there is no crisp value\n";
+    return name + ": no rule fired (" + concluding + " on " + name +
+           ", none reached the threshold " + FixedText(rules.EffectiveThreshold(index)) +
+           "), so there is no crisp value\n";
   }
-  return name + ": " + outcome.WhyNoValue() + ", so there is no crisp value\n" +
-         FiredTable(outcome);
+  return name + ": " + WhyNoValue(outcome) + ", so there is no crisp value\n" +
+         FiredTable(rules, outcome);
 }
 
 }  // namespace
@@ -35,26 +39,27 @@ std::string MethodName(TDefuzzificationMethod method) {
   return method == dmMeanOfMaxima ? "mean of maxima" : "centre of gravity";
 }
 
-std::string InputsText(const TInference& inference, const std::map<std::string, double>& inputs) {
+std::string InputsText(const TRuleBase& rules, const std::map<std::string, double>& inputs) {
   std::string text;
-  for (const TFuzzyVariable* variable : inference.GetInputVariables()) {
+  for (const TFuzzyVariable* variable : rules.GetInputs()) {
     text += (text.empty() ? "" : ", ") + variable->GetName() + " = " +
             ShortText(inputs.at(variable->GetName()), 4) + UnitsSuffix(variable);
   }
   return text;
 }
 
-std::string InputsReport(const TInference& inference, const std::map<std::string, double>& inputs) {
-  return "inputs: " + InputsText(inference, inputs) + "\n";
+std::string InputsReport(const TRuleBase& rules, const std::map<std::string, double>& inputs) {
+  return "inputs: " + InputsText(rules, inputs) + "\n";
 }
 
-std::string OutcomeReport(const TOutcome& outcome, const TCustomFuzzyLogic* logic) {
-  const std::optional<double> value = outcome.CrispValue();
-  if (!value) return NoValueReport(outcome, logic);
-  return outcome.Variable->GetName() + " = " + FixedText(*value) + UnitsSuffix(outcome.Variable) +
-         "  (" + MethodName(logic->GetDefuzzificationMethod()) + ", " +
+std::string OutcomeReport(const TRuleBase& rules, std::size_t index, int digits) {
+  const TRuleOutcome& outcome = rules.GetOutcomes()[index];
+  if (!outcome.HasValue()) return NoValueReport(rules, index);
+  return outcome.Variable->GetName() + " = " + FixedText(outcome.Value, digits) +
+         UnitsSuffix(outcome.Variable) + "  (" +
+         MethodName(rules.EffectiveDefuzzificationMethod()) + ", " +
          Counted(static_cast<long long>(outcome.Fired.size()), "rule", "rules") + " fired)\n" +
-         FiredTable(outcome);
+         FiredTable(rules, outcome);
 }
 
 }  // namespace fuzzy::tool

@@ -5,16 +5,16 @@
 #include <map>
 #include <string>
 
-#include "fuzzy/logic/FuzzyLogic.h"
-#include "tools/Inference.h"
+#include "fuzzy/rules/RuleBase.h"
 
 namespace fuzzy::tool {
 
 // "service = 3 points, food = 8 points".
-std::string InputsText(const TInference& inference, const std::map<std::string, double>& inputs);
+std::string InputsText(const TRuleBase& rules, const std::map<std::string, double>& inputs);
 // "inputs: " and InputsText on a line of its own.
-std::string InputsReport(const TInference& inference, const std::map<std::string, double>& inputs);
-std::string OutcomeReport(const TOutcome& outcome, const TCustomFuzzyLogic* logic);
+std::string InputsReport(const TRuleBase& rules, const std::map<std::string, double>& inputs);
+// Output `index` of the last firing, its value with `digits` decimals.
+std::string OutcomeReport(const TRuleBase& rules, std::size_t index, int digits);
 // "centre of gravity" or "mean of maxima".
 std::string MethodName(TDefuzzificationMethod method);
 

@@ -31,11 +31,18 @@ std::string ShortText(double value, int decimals) {
   return text;
 }
 
-std::string FixedText(double value) {
-  if (std::fabs(value) < 0.00005) value = 0.0;
-  char buffer[64];
+std::string FixedText(double value, int decimals) {
+  if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0.0;
+  char buffer[512];
   const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  return std::string(buffer, result.ptr);
+}
+
+std::string ShortestText(double value) {
+  if (std::isnan(value)) return "nan";
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
 }
 

@@ -9,8 +9,10 @@ namespace fuzzy::tool {
 
 // The whole of `text` as a finite number, or nothing.
 std::optional<double> ParseNumber(const std::string& text);
-// Four decimals, "-0.0000" printed as "0.0000".
-std::string FixedText(double value);
+// `decimals` decimals, a negative zero printed without its sign ("0.0000").
+std::string FixedText(double value, int decimals = 4);
+// The shortest text that reads back to the same double; "nan" for NaN.
+std::string ShortestText(double value);
 // At most `decimals` decimals with trailing zeros dropped ("12.5", "3").
 std::string ShortText(double value, int decimals);
 

@@ -4,6 +4,7 @@
 #include "fuzzy/sets/FuzzySet.h"
 #include "tools/Definitions.h"
 #include "tools/Numbers.h"
+#include "tools/RuleFile.h"
 
 namespace fuzzy::tool {
 
@@ -43,16 +44,15 @@ TPlotPanel TermsPanel(const TFuzzyVariable* variable) {
   return panel;
 }
 
-TPlotPanel OutcomePanel(const TOutcome& outcome) {
+TPlotPanel OutcomePanel(const TRuleOutcome& outcome) {
   TPlotPanel panel = TermsPanel(outcome.Variable);
-  const std::optional<double> value = outcome.CrispValue();
   if (outcome.Result != nullptr) panel.Series.push_back(SeriesOf(outcome.Result, "result", true));
-  if (!value) {
-    panel.Note = outcome.WhyNoValue() + ": no crisp value";
+  if (!outcome.HasValue()) {
+    panel.Note = WhyNoValue(outcome) + ": no crisp value";
     return panel;
   }
-  panel.Marker = *value;
-  panel.MarkerLabel = ShortText(*value, 2);
+  panel.Marker = outcome.Value;
+  panel.MarkerLabel = ShortText(outcome.Value, 2);
   if (!outcome.Variable->GetUnits().empty())
     panel.MarkerLabel += " " + outcome.Variable->GetUnits();
   return panel;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzzy/logic/FuzzyLogic.h"
-#include "tools/Inference.h"
+#include "fuzzy/rules/RuleOutcome.h"
 #include "tools/PlotSvg.h"
 
 namespace fuzzy::tool {
@@ -19,6 +19,6 @@ TPlotSeries SeriesOf(const TFuzzySet* set, const std::string& label, bool isResu
 TPlotPanel TermsPanel(const TFuzzyVariable* variable);
 // The output's terms, its accumulated set and a marker at its crisp value; a note instead when
 // no rule fired.
-TPlotPanel OutcomePanel(const TOutcome& outcome);
+TPlotPanel OutcomePanel(const TRuleOutcome& outcome);
 
 }  // namespace fuzzy::tool

@@ -1,28 +1,23 @@
-// The rule files of `fuzzy infer`: one rule a line,
-//   if VARIABLE is EXPRESSION [and VARIABLE is EXPRESSION]... then VARIABLE is EXPRESSION
-// with "#" starting a comment. An "and" followed by "VARIABLE is" starts the next premise; any
-// other "and" belongs to the expression (as in "good and not excellent").
+// The rule files of `fuzzy infer` and `fuzzy surface`, read into the library's rule base over
+// the definitions' component (see fuzzy/rules/RuleText.h for the syntax).
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "fuzzy/framework/Object.h"
+#include "fuzzy/rules/RuleBase.h"
+#include "tools/Definitions.h"
 
 namespace fuzzy::tool {
 
-// "VARIABLE is EXPRESSION".
-struct TRuleClause {
-  std::string Variable;
-  std::string Expression;
-};
+// The rules of `text`; an error, or a file without rules, raises TCheckFailure
+// "SOURCE:LINE: message".
+TOwned<TRuleBase> LoadRuleBase(const TDefinitions& definitions, const std::string& text,
+                               const std::string& sourceName);
+// Reads the file at `path` first.
+TOwned<TRuleBase> LoadRuleFile(const TDefinitions& definitions, const std::string& path);
 
-struct TRule {
-  int Line = 0;
-  std::string Text;  // the rule as written, comment and surrounding blanks removed
-  std::vector<TRuleClause> Premises;
-  TRuleClause Conclusion;
-};
-
-// Every rule of `text`; the first malformed line raises TCheckFailure "SOURCE:LINE: message".
-std::vector<TRule> ParseRules(const std::string& text, const std::string& sourceName);
+// "no rule fired" or "every rule that fired had strength 0".
+std::string WhyNoValue(const TRuleOutcome& outcome);
 
 }  // namespace fuzzy::tool

@@ -1,6 +1,6 @@
 // The tipping controller as an application embeds this library: the component and its terms are
 // read once; each inference refills the two crisp inputs, fires the three rules into a fresh
-// accumulator and takes its centre of gravity.
+// accumulator and takes its centre of gravity; or fires the same rules through a rule base.
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -9,6 +9,7 @@
 #include "fuzzy/framework/Strings.h"
 #include "fuzzy/language/KWFuzzyLogicParser.h"
 #include "fuzzy/logic/FuzzyLogic.h"
+#include "fuzzy/rules/RuleBase.h"
 
 namespace peer {
 
@@ -31,6 +32,21 @@ constexpr const char* TippingText =
     "  (term average ((10 0) (15 1) (20 0)))\n"
     "  (term generous ((20 0) (25 1) (30 0)))))\n";
 
+// The rules that TOurTipping::Infer fires by hand.
+constexpr const char* TippingRules =
+    "if service is poor or food is rancid then tip is cheap\n"
+    "if service is good then tip is average\n"
+    "if service is excellent or food is delicious then tip is generous\n";
+
+void ReadTipping(fuzzy::TKWFuzzyLogicParser* parser, fuzzy::TFuzzyLogic* logic) {
+  logic->SetAutoTerms(false);
+  logic->SetParser(parser);
+  parser->SetFuzzyLogic(logic);
+  auto strings = fuzzy::Own(fuzzy::TStringList::Create());
+  strings->SetText(TippingText);
+  logic->SetStrings(strings.get());
+}
+
 TFuzzyVariable* Variable(fuzzy::TFuzzyLogic* logic, const char* name) {
   TFuzzyVariable* variable = logic->GetItems()->GetItemByName(name);
   if (variable == nullptr) throw std::logic_error(std::string("no variable ") + name);
@@ -42,13 +58,7 @@ TFuzzyVariable* Variable(fuzzy::TFuzzyLogic* logic, const char* name) {
 TOurTipping::TOurTipping()
     : FParser(fuzzy::Own(fuzzy::TKWFuzzyLogicParser::Create(nullptr))),
       FLogic(fuzzy::Own(fuzzy::TFuzzyLogic::Create(nullptr))) {
-  FLogic->SetAutoTerms(false);
-  FLogic->SetParser(FParser.get());
-  FParser->SetFuzzyLogic(FLogic.get());
-  auto strings = fuzzy::Own(fuzzy::TStringList::Create());
-  strings->SetText(TippingText);
-  FLogic->SetStrings(strings.get());
-
+  ReadTipping(FParser.get(), FLogic.get());
   TFuzzyVariable* service = Variable(FLogic.get(), "service");
   TFuzzyVariable* food = Variable(FLogic.get(), "food");
   FTip = Variable(FLogic.get(), "tip");
@@ -94,6 +104,26 @@ double TOurTipping::Infer(const TTippingInput& input) {
                 FDelicious->GetCorrelationStrength(food)),
        FGenerous, accumulated);
   return accumulated->CenterOfGravity();
+}
+
+TOurRuleTipping::TOurRuleTipping()
+    : FParser(fuzzy::Own(fuzzy::TKWFuzzyLogicParser::Create(nullptr))),
+      FLogic(fuzzy::Own(fuzzy::TFuzzyLogic::Create(nullptr))) {
+  ReadTipping(FParser.get(), FLogic.get());
+  FRules = fuzzy::Own(fuzzy::TRuleBase::Create(FLogic.get(), TippingRules));
+  FRules->SetThreshold(0.0);  // every rule fires, as on the other side
+}
+
+TOurRuleTipping::~TOurRuleTipping() = default;
+
+std::vector<double> TOurRuleTipping::Rows(const std::vector<TTippingInput>& inputs) {
+  std::vector<double> rows;
+  for (const TTippingInput& input : inputs) rows.insert(rows.end(), {input.Service, input.Food});
+  return rows;
+}
+
+void TOurRuleTipping::InferBatch(std::span<const double> rows, std::span<double> tips) {
+  FRules->FireBatch(rows, tips);
 }
 
 }  // namespace peer

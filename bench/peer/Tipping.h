@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "fuzzy/framework/Object.h"
@@ -13,6 +14,7 @@ class TFuzzyLogic;
 class TFuzzySet;
 class TFuzzyVariable;
 class TKWFuzzyLogicParser;
+class TRuleBase;
 }  // namespace fuzzy
 
 namespace fl {
@@ -65,6 +67,25 @@ class TOurTipping {
   // The crisp inputs, terms of their variables, refilled at every inference.
   fuzzy::TOwned<fuzzy::TFuzzySet> FServiceInput;
   fuzzy::TOwned<fuzzy::TFuzzySet> FFoodInput;
+};
+
+// This library's rule base over the same component, fired in batches: every row of inputs in,
+// one tip per row out.
+class TOurRuleTipping {
+ public:
+  TOurRuleTipping();
+  ~TOurRuleTipping();
+  TOurRuleTipping(const TOurRuleTipping&) = delete;
+  TOurRuleTipping& operator=(const TOurRuleTipping&) = delete;
+
+  // Service and food of each input, one row after the other.
+  static std::vector<double> Rows(const std::vector<TTippingInput>& inputs);
+  void InferBatch(std::span<const double> rows, std::span<double> tips);
+
+ private:
+  fuzzy::TOwned<fuzzy::TKWFuzzyLogicParser> FParser;
+  fuzzy::TOwned<fuzzy::TFuzzyLogic> FLogic;
+  fuzzy::TOwned<fuzzy::TRuleBase> FRules;
 };
 
 // The peer library with a centroid of the given resolution.

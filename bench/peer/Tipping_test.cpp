@@ -35,5 +35,17 @@ TEST(Accuracy, OursIsExactAndThePeerConvergesWithResolution) {
   EXPECT_LT(accuracy.Peer[2].MaxError, accuracy.Peer[1].MaxError);
 }
 
+// The rule base in batch gives what the rules fired by hand give, row by row.
+TEST(RuleTipping, BatchAgreesWithAssertRule) {
+  const std::vector<TTippingInput> grid = TippingGrid();
+  TOurRuleTipping rules;
+  std::vector<double> tips(grid.size());
+  rules.InferBatch(TOurRuleTipping::Rows(grid), tips);
+  TOurTipping ours;
+  for (std::size_t i = 0; i < grid.size(); ++i) {
+    EXPECT_DOUBLE_EQ(tips[i], ours.Infer(grid[i])) << grid[i].Service << ", " << grid[i].Food;
+  }
+}
+
 }  // namespace
 }  // namespace peer

@@ -40,6 +40,20 @@ void BM_TippingOurs(benchmark::State& state) {
   RunTipping(state, ours);
 }
 
+// The whole grid in one batch per iteration; "rows" lets the table report the time per row.
+void BM_TippingRulesBatch(benchmark::State& state) {
+  const std::vector<TTippingInput> grid = peer::TippingGrid();
+  const std::vector<double> rows = peer::TOurRuleTipping::Rows(grid);
+  std::vector<double> tips(grid.size());
+  peer::TOurRuleTipping rules;
+  for (auto _ : state) {
+    rules.InferBatch(rows, tips);
+    benchmark::DoNotOptimize(tips.data());
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(grid.size()));
+  state.counters["rows"] = static_cast<double>(grid.size());
+}
+
 void BM_TippingPeer(benchmark::State& state) {
   peer::TPeerTipping fuzzylite(static_cast<int>(state.range(0)));
   RunTipping(state, fuzzylite);
@@ -105,6 +119,7 @@ void BM_ReadPeer(benchmark::State& state) {
 
 void RegisterAll() {
   benchmark::RegisterBenchmark("tipping/ours", BM_TippingOurs);
+  benchmark::RegisterBenchmark("tipping/ours-rules-batch", BM_TippingRulesBatch);
   for (const int resolution : peer::PeerResolutions) {
     benchmark::RegisterBenchmark("tipping/fuzzylite", BM_TippingPeer)->Arg(resolution);
   }

@@ -56,12 +56,17 @@ std::filesystem::path FreshDirectory() {
 }
 
 TRunResult RunFuzzy(const std::vector<std::string>& arguments,
-                    const std::filesystem::path& workDirectory) {
+                    const std::filesystem::path& workDirectory, const std::string& input) {
   const std::filesystem::path out = workDirectory / "stdout.txt";
   const std::filesystem::path err = workDirectory / "stderr.txt";
   std::string command = "cd " + Quoted(workDirectory.string()) + " && " + Quoted(FUZZY_PROGRAM);
   for (const std::string& argument : arguments) command += " " + Quoted(argument);
   command += " >" + Quoted(out.string()) + " 2>" + Quoted(err.string());
+  if (!input.empty()) {
+    const std::filesystem::path in = workDirectory / "stdin.txt";
+    WriteFile(in, input);
+    command += " <" + Quoted(in.string());
+  }
   const int status = std::system(command.c_str());
   TRunResult result;
   result.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

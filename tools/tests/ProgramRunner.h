@@ -15,10 +15,11 @@ struct TRunResult {
   std::string Err;
 };
 
-// Runs the program with `arguments` in `workDirectory`. A sanitizer report on standard error
+// Runs the program with `arguments` in `workDirectory`, `input` (when not empty) on its
+// standard input. A sanitizer report on standard error
 // fails the current test, whatever the exit status.
 TRunResult RunFuzzy(const std::vector<std::string>& arguments,
-                    const std::filesystem::path& workDirectory);
+                    const std::filesystem::path& workDirectory, const std::string& input = "");
 
 // A file of the source tree, e.g. SourceFile("examples/tipping.fzy").
 std::string SourceFile(const std::string& relative);
@@ -39,8 +40,8 @@ class TProgramFixture : public TBase {
     std::filesystem::remove_all(FDirectory, ignored);
     std::filesystem::remove(FDirectory.parent_path(), ignored);  // only when no test is left
   }
-  TRunResult Run(const std::vector<std::string>& arguments) const {
-    return RunFuzzy(arguments, FDirectory);
+  TRunResult Run(const std::vector<std::string>& arguments, const std::string& input = "") const {
+    return RunFuzzy(arguments, FDirectory, input);
   }
   // A file in the test's directory.
   std::string InDir(const std::string& name) const { return (FDirectory / name).string(); }

@@ -1,0 +1,131 @@
+// A rule base over the variables of one logic component (object model): rule text resolved
+// once, then fired for crisp inputs, one row at a time or in batches.
+//
+// Building looks every variable up and evaluates every premise and conclusion through the
+// component's parser; the sets this leaves in the component's variables are removed again, and
+// the rule base keeps free-standing copies. Firing does no text work and never touches the
+// component: its crisp inputs, correlated conclusions and accumulated results live in private
+// variables of the rule base with the ranges of the component's, so the application's events,
+// terms and Strings stay as they were. The component must outlive the rule base, and a rule
+// base built before the component's variables change keeps the sets it resolved.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "fuzzy/consts/FuzzyEnums.h"
+#include "fuzzy/framework/Object.h"
+#include "fuzzy/rules/RuleOutcome.h"
+#include "fuzzy/rules/RuleText.h"
+
+namespace fuzzy {
+
+class TFuzzyLogic;
+
+class TRuleBase : public TObject {
+ public:
+  // Reads `text` (see RuleText.h) and resolves it over `logic`'s variables. Errors raise
+  // EFzyRuleException with the rule's line and the word refused; the component keeps nothing
+  // of a failed build.
+  static TRuleBase* Create(TFuzzyLogic* logic, const std::string& text);
+  std::string ClassName() const override { return "TRuleBase"; }
+
+  TFuzzyLogic* GetFuzzyLogic() const { return FLogic; }
+  const std::vector<TRuleText>& GetRules() const { return FRules; }
+  // The variables the premises read, in order of first use: the order of an input row.
+  const std::vector<TFuzzyVariable*>& GetInputs() const { return FInputs; }
+  // The variables the conclusions write, in order of first use: the order of an output row.
+  const std::vector<TFuzzyVariable*>& GetOutputs() const { return FOutputs; }
+
+  // ---- Settings: unset, each firing takes the component's (the output variable's threshold) --
+  std::optional<TFuzzyCorrelationMethod> GetCorrelationMethod() const { return FCorrelation; }
+  void SetCorrelationMethod(std::optional<TFuzzyCorrelationMethod> value) { FCorrelation = value; }
+  std::optional<TFuzzyInferenceMethod> GetInferenceMethod() const { return FInference; }
+  void SetInferenceMethod(std::optional<TFuzzyInferenceMethod> value) { FInference = value; }
+  std::optional<TDefuzzificationMethod> GetDefuzzificationMethod() const { return FDefuzzify; }
+  void SetDefuzzificationMethod(std::optional<TDefuzzificationMethod> value) { FDefuzzify = value; }
+  std::optional<TFzyFloat> GetThreshold() const { return FThreshold; }
+  // Kept in [0, 1], as a variable keeps its own.
+  void SetThreshold(std::optional<TFzyFloat> value);
+  // An input outside its variable's range is an error, unless clamped into the range.
+  bool GetClampInputs() const { return FClampInputs; }
+  void SetClampInputs(bool value) { FClampInputs = value; }
+  // The value of output `index` when it gets none (see TRuleOutcome::Value); NaN unless set.
+  TFzyFloat GetDefaultValue(std::size_t index) const;
+  void SetDefaultValue(std::size_t index, TFzyFloat value);
+
+  // The settings a firing uses: the rule base's own, else the component's; the threshold of
+  // output `index` else its variable's.
+  TFuzzyCorrelationMethod EffectiveCorrelationMethod() const;
+  TFuzzyInferenceMethod EffectiveInferenceMethod() const;
+  TDefuzzificationMethod EffectiveDefuzzificationMethod() const;
+  TFzyFloat EffectiveThreshold(std::size_t index) const;
+
+  // ---- Firing ---------------------------------------------------------------------------------
+  // One value per input, in input order. The outcomes, one per output in output order, stay
+  // valid until the next firing.
+  const std::vector<TRuleOutcome>& Fire(std::span<const TFzyFloat> inputs);
+  // The inputs by variable name; a missing input raises EFzyException, other names are ignored.
+  const std::vector<TRuleOutcome>& Fire(const std::map<std::string, TFzyFloat>& inputs);
+  // The outcomes of the last single firing (empty sets and lists after a batch).
+  const std::vector<TRuleOutcome>& GetOutcomes() const { return FOutcomes; }
+  // Rows of GetInputs().size() values into rows of GetOutputs().size() values. An output that
+  // gets no value takes its default. A bad row raises EFzyRuleException with its 1-based row
+  // number as the line; the rows before it have their outputs. No set is kept afterwards.
+  void FireBatch(std::span<const TFzyFloat> rows, std::span<TFzyFloat> outputs);
+
+ protected:
+  TRuleBase(TFuzzyLogic* logic, const std::string& text);
+
+ private:
+  // A premise or conclusion: the variable's position among the inputs or outputs, and the set
+  // of the expression, kept in the rule base's own variable.
+  struct TResolvedClause {
+    std::size_t Variable = 0;
+    TFuzzySet* Set = nullptr;
+  };
+  struct TResolvedRule {
+    std::vector<std::size_t> Premises;  // into FPremises, by the rule's premise index
+    std::vector<TResolvedClause> Conclusions;
+  };
+  class TResolver;
+  // Fills the inputs, outputs, premises and resolved rules (RuleResolution.cpp).
+  void Resolve();
+
+  void FireRow(const TFzyFloat* inputs, std::size_t row);
+  void SetCrispInputs(const TFzyFloat* inputs, std::size_t row);
+  TFzyFloat CheckedInput(std::size_t index, TFzyFloat value, std::size_t row) const;
+  TFzyFloat ConditionStrength(const TRuleText& rule, const TResolvedRule& resolved);
+  void Conclude(std::size_t rule, const TResolvedClause& conclusion, TFzyFloat strength);
+  void Accumulate(std::size_t output, const TFuzzySet* conclusion, TFzyFloat strength);
+  void Defuzzify(TRuleOutcome& outcome, std::size_t output) const;
+  void ClearResults();
+
+  TFuzzyLogic* FLogic;
+  std::vector<TRuleText> FRules;
+  std::vector<TResolvedRule> FResolved;
+  std::vector<TFuzzyVariable*> FInputs;
+  std::vector<TFuzzyVariable*> FOutputs;
+  // The rule base's own variables, one per input and output, holding every set it works with.
+  std::vector<TOwned<TFuzzyVariable>> FInputSets;
+  std::vector<TOwned<TFuzzyVariable>> FOutputSets;
+  // Each distinct premise once, so that rules sharing one match it against its input once.
+  std::vector<TResolvedClause> FPremises;
+  std::vector<TFzyFloat> FPremiseStrengths;
+  std::vector<TFuzzySet*> FCrisp;        // per input
+  std::vector<TFuzzySet*> FAccumulated;  // per output, null until a rule fires
+  std::vector<TFzyFloat> FDefaults;      // per output
+  std::vector<TRuleOutcome> FOutcomes;
+  std::vector<TFzyFloat> FStack;  // the working stack of a condition
+
+  std::optional<TFuzzyCorrelationMethod> FCorrelation;
+  std::optional<TFuzzyInferenceMethod> FInference;
+  std::optional<TDefuzzificationMethod> FDefuzzify;
+  std::optional<TFzyFloat> FThreshold;
+  bool FClampInputs = false;
+};
+
+}  // namespace fuzzy

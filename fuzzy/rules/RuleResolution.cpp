@@ -1,0 +1,157 @@
+// Building a rule base: every variable is looked up once and every distinct expression
+// evaluated once, through the component's parser, into a copy that the rule base keeps. The
+// rules are not chained, so a variable is either read (an input) or written (an output).
+#include <map>
+#include <unordered_map>
+
+#include "fuzzy/framework/Exceptions.h"
+#include "fuzzy/logic/FuzzyLogic.h"
+#include "fuzzy/rules/RuleBase.h"
+#include "fuzzy/rules/RuleErrors.h"
+#include "fuzzy/sets/FuzzySet.h"
+
+namespace fuzzy {
+
+namespace {
+
+// A private variable with the range and name of `variable`: sets made in it are clamped and
+// defuzzified over the same X range, but belong to no component.
+TOwned<TFuzzyVariable> ShadowOf(const TFuzzyVariable* variable) {
+  TOwned<TFuzzyVariable> shadow(TFuzzyVariable::Create(nullptr));
+  shadow->SetName(variable->GetName());
+  // Maximum first: a lower Minimum never pulls it along.
+  shadow->SetMaximum(variable->GetMaximum());
+  shadow->SetMinimum(variable->GetMinimum());
+  return shadow;
+}
+
+// Removes the sets that an evaluation left among `sets`, from index `count` on.
+void RemoveAddedSince(TFuzzySets* sets, int count) {
+  while (sets->GetCount() > count) sets->GetItem(sets->GetCount() - 1)->Free();
+}
+
+}  // namespace
+
+class TRuleBase::TResolver {
+ public:
+  explicit TResolver(TRuleBase& base) : FBase(base) {}
+
+  void Resolve() {
+    for (const TRuleText& rule : FBase.FRules) {
+      TResolvedRule resolved;
+      for (const TRuleClause& premise : rule.Premises) {
+        resolved.Premises.push_back(Premise(premise, rule.Line));
+      }
+      for (const TRuleClause& conclusion : rule.Conclusions) {
+        resolved.Conclusions.push_back(Conclusion(conclusion, rule.Line));
+      }
+      FBase.FResolved.push_back(std::move(resolved));
+    }
+  }
+
+ private:
+  enum TRole { rlInput, rlOutput };
+  struct TUse {
+    TRole Role;
+    std::size_t Index;  // among the inputs or the outputs
+    int Line;           // of the first use
+  };
+
+  std::size_t Premise(const TRuleClause& clause, int line) {
+    TFuzzyVariable* variable = Lookup(clause.Variable, line);
+    const TUse use = Use(variable, rlInput, line);
+    const auto key = std::make_pair(variable, clause.Expression);
+    const auto known = FPremiseIndex.find(key);
+    if (known != FPremiseIndex.end()) return known->second;
+    TFuzzySet* set = Evaluated(variable, FBase.FInputSets[use.Index].get(), clause, line);
+    FBase.FPremises.push_back({use.Index, set});
+    return FPremiseIndex[key] = FBase.FPremises.size() - 1;
+  }
+
+  TResolvedClause Conclusion(const TRuleClause& clause, int line) {
+    TFuzzyVariable* variable = Lookup(clause.Variable, line);
+    const TUse use = Use(variable, rlOutput, line);
+    const auto key = std::make_pair(variable, clause.Expression);
+    TFuzzySet*& set = FConclusions[key];
+    if (set == nullptr) set = Evaluated(variable, FBase.FOutputSets[use.Index].get(), clause, line);
+    return {use.Index, set};
+  }
+
+  TFuzzyVariable* Lookup(const std::string& name, int line) {
+    TFuzzyVariable*& variable = FVariables[name];
+    if (variable == nullptr) variable = FindVariable(name);
+    if (variable == nullptr) {
+      throw EFzyRuleException("no variable \"" + name + "\"", line, name);
+    }
+    return variable;
+  }
+
+  TFuzzyVariable* FindVariable(const std::string& name) const {
+    const TFuzzyVariables* variables = FBase.FLogic->GetItems();
+    for (int i = 0; i < variables->GetCount(); ++i) {
+      if (variables->GetItem(i)->GetName() == name) return variables->GetItem(i);
+    }
+    return nullptr;
+  }
+
+  // The variable's place among the inputs or outputs, added on its first use.
+  TUse Use(TFuzzyVariable* variable, TRole role, int line) {
+    const auto [found, added] = FUses.try_emplace(variable, TUse{role, 0, line});
+    TUse& use = found->second;
+    if (added) {
+      auto& variables = role == rlInput ? FBase.FInputs : FBase.FOutputs;
+      auto& shadows = role == rlInput ? FBase.FInputSets : FBase.FOutputSets;
+      use.Index = variables.size();
+      variables.push_back(variable);
+      shadows.push_back(ShadowOf(variable));
+    } else if (use.Role != role) {
+      RefuseChain(variable->GetName(), use, line);
+    }
+    return use;
+  }
+
+  [[noreturn]] static void RefuseChain(const std::string& name, const TUse& first, int line) {
+    const std::string earlier = " at line " + std::to_string(first.Line);
+    throw EFzyRuleException(first.Role == rlOutput ? name + " is an output (concluded" + earlier +
+                                                         ") and cannot be a premise: the "
+                                                         "rules are not chained"
+                                                   : name + " is an input (read" + earlier +
+                                                         ") and cannot be concluded: the rules "
+                                                         "are not chained",
+                            line, name);
+  }
+
+  // The set of the clause's expression, copied into `shadow`; the component keeps nothing.
+  TFuzzySet* Evaluated(TFuzzyVariable* variable, TFuzzyVariable* shadow, const TRuleClause& clause,
+                       int line) {
+    TCustomFuzzyLogicParser* parser = FBase.FLogic->GetParser();
+    if (parser == nullptr) throw EFzyException(SParserUnassigned);
+    TFuzzySets* sets = variable->GetItems();
+    const int count = sets->GetCount();
+    try {
+      const TFuzzySet* result = parser->EvalFuzzyExpression(variable, clause.Expression);
+      if (result == nullptr) throw EFzyException("the expression has no result");
+      TFuzzySet* copy = shadow->GetItems()->Add();
+      copy->Assign(const_cast<TFuzzySet*>(result));
+      RemoveAddedSince(sets, count);
+      return copy;
+    } catch (const Exception& error) {
+      RemoveAddedSince(sets, count);
+      throw EFzyRuleException("cannot evaluate \"" + clause.Expression + "\" over " +
+                                  variable->GetName() + ": " + error.GetMessage(),
+                              line, clause.Expression, error.GetMessage());
+    }
+  }
+
+  TRuleBase& FBase;
+  std::unordered_map<std::string, TFuzzyVariable*> FVariables;
+  std::unordered_map<TFuzzyVariable*, TUse> FUses;
+  std::map<std::pair<TFuzzyVariable*, std::string>, std::size_t> FPremiseIndex;
+  std::map<std::pair<TFuzzyVariable*, std::string>, TFuzzySet*> FConclusions;
+};
+
+void TRuleBase::Resolve() {
+  TResolver(*this).Resolve();
+}
+
+}  // namespace fuzzy
