@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "tools/Numbers.h"
 #include "tools/ToolErrors.h"
 
 namespace fuzzy::tool {
@@ -78,6 +79,18 @@ void TArguments::RequirePositional(std::size_t least, std::size_t most,
   if (FPositional.size() > most) {
     throw TUsageError("unexpected argument \"" + FPositional[most] + "\"; usage: " + usage);
   }
+}
+
+int WholeNumberOption(const TArguments& arguments, const std::string& name, int fallback,
+                      int lowest, int highest) {
+  const auto text = arguments.GetValue(name);
+  if (!text) return fallback;
+  const std::optional<double> value = ParseNumber(*text);
+  if (!value || *value < lowest || *value > highest || *value != static_cast<int>(*value)) {
+    throw TUsageError(name + " " + *text + ": expected a whole number from " +
+                      std::to_string(lowest) + " to " + std::to_string(highest));
+  }
+  return static_cast<int>(*value);
 }
 
 }  // namespace fuzzy::tool

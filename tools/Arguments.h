@@ -44,6 +44,11 @@ class TArguments {
   std::multimap<std::string, std::string> FValues;
 };
 
+// The whole number given with option `name`, or `fallback` without it; anything but a whole
+// number from `lowest` to `highest` is a usage error naming the option.
+int WholeNumberOption(const TArguments& arguments, const std::string& name, int fallback,
+                      int lowest, int highest);
+
 // True for "-x", "--xyz"; false for "-", "-5", "-.5" (which are values).
 bool LooksLikeOption(const std::string& word);
 

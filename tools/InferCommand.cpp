@@ -24,16 +24,6 @@ namespace {
 const TOptionSpec InferOptions{
     WithRuleOptions({"--set", "--digits", "--plot", "--input"}), {AutoTermsFlag}, {}};
 
-int DigitsOf(const TArguments& arguments) {
-  const auto digits = arguments.GetValue("--digits");
-  if (!digits) return 4;
-  const std::optional<double> value = ParseNumber(*digits);
-  if (!value || *value < 0 || *value > 17 || *value != static_cast<int>(*value)) {
-    throw TUsageError("--digits " + *digits + ": expected a whole number from 0 to 17");
-  }
-  return static_cast<int>(*value);
-}
-
 // Every --set names a variable of the definitions; one the rules do not read is only noted.
 void CheckInputNames(const std::map<std::string, double>& inputs, const TDefinitions& definitions,
                      const TRuleBase& rules) {
@@ -69,7 +59,7 @@ int RunInfer(const TWords& words) {
   const TArguments arguments(words, InferOptions);
   arguments.RequirePositional(2, 2, "fuzzy infer FILE RULES --set VARIABLE=VALUE...");
   const std::map<std::string, double> inputs = InputsOf(arguments);
-  const int digits = DigitsOf(arguments);
+  const int digits = WholeNumberOption(arguments, "--digits", 4, 0, 17);
   const TDefinitions definitions =
       TDefinitions::Load(arguments.GetPositional()[0], arguments.HasFlag(AutoTermsFlag));
   const TOwned<TRuleBase> rules = LoadRuleFile(definitions, arguments.GetPositional()[1]);

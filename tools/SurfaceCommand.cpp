@@ -29,16 +29,6 @@ std::string Required(const TArguments& arguments, const std::string& name, const
   return *value;
 }
 
-int StepsOf(const TArguments& arguments) {
-  const auto steps = arguments.GetValue("--steps");
-  if (!steps) return 41;
-  const std::optional<double> value = ParseNumber(*steps);
-  if (!value || *value < 2 || *value > 500 || *value != static_cast<int>(*value)) {
-    throw TUsageError("--steps " + *steps + ": expected a whole number from 2 to 500");
-  }
-  return static_cast<int>(*value);
-}
-
 // The position of the variable called `name` in `variables`; a usage error naming `role`.
 std::size_t IndexOf(const std::vector<TFuzzyVariable*>& variables, const std::string& name,
                     const std::string& role) {
@@ -95,7 +85,7 @@ int RunSurface(const TWords& words) {
   surface.Y = AxisOf(rules->GetInputs()[y]);
   const TFuzzyVariable* out = rules->GetOutputs()[output];
   surface.ValueLabel = AxisLabelOf(out);
-  surface.Steps = StepsOf(arguments);
+  surface.Steps = WholeNumberOption(arguments, "--steps", 41, 2, 500);
   surface.Title = "Control surface of " + out->GetName() + " over " + xName + " and " + yName;
   const std::vector<double> rows = GridRows(RowOf(inputs, *rules), x, y, surface);
   std::vector<double> results(rows.size() / rules->GetInputs().size() * rules->GetOutputs().size());
