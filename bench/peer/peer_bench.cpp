@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 #include <fl/Headers.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "bench/peer/Accuracy.h"
+#include "bench/peer/AllocationCount.h"
 #include "bench/peer/DefinitionTexts.h"
 #include "bench/peer/Membership.h"
 #include "bench/peer/Tipping.h"
@@ -23,15 +25,31 @@ namespace {
 
 using peer::TTippingInput;
 
+// The heap allocations per unit of work, counted over the whole timed loop (steady state: the
+// set-up before the loop is not counted).
+class TAllocationsPer {
+ public:
+  TAllocationsPer() : FStart(peer::AllocationCount()) {}
+  void Report(benchmark::State& state, double units) const {
+    state.counters["allocations"] =
+        static_cast<double>(peer::AllocationCount() - FStart) / std::max(units, 1.0);
+  }
+
+ private:
+  std::uint64_t FStart;
+};
+
 // One full inference per iteration, walking the grid round and round.
 template <typename TSide>
 void RunTipping(benchmark::State& state, TSide& side) {
   const std::vector<TTippingInput> grid = peer::TippingGrid();
   std::size_t next = 0;
+  const TAllocationsPer allocations;
   for (auto _ : state) {
     benchmark::DoNotOptimize(side.Infer(grid[next]));
     next = next + 1 == grid.size() ? 0 : next + 1;
   }
+  allocations.Report(state, static_cast<double>(state.iterations()));
   state.SetItemsProcessed(state.iterations());
 }
 
@@ -46,10 +64,13 @@ void BM_TippingRulesBatch(benchmark::State& state) {
   const std::vector<double> rows = peer::TOurRuleTipping::Rows(grid);
   std::vector<double> tips(grid.size());
   peer::TOurRuleTipping rules;
+  rules.InferBatch(rows, tips);  // warm: the working arrays reach their size
+  const TAllocationsPer allocations;
   for (auto _ : state) {
     rules.InferBatch(rows, tips);
     benchmark::DoNotOptimize(tips.data());
   }
+  allocations.Report(state, static_cast<double>(state.iterations() * grid.size()));
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(grid.size()));
   state.counters["rows"] = static_cast<double>(grid.size());
 }

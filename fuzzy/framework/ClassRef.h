@@ -4,6 +4,7 @@
 #pragma once
 
 #include <concepts>
+#include <typeinfo>
 
 #include "fuzzy/framework/Exceptions.h"
 #include "fuzzy/framework/Object.h"
@@ -17,9 +18,11 @@ template <class T, class... TArgs>
 TObject* MakeInstance(TArgs... args) {
   return T::Create(args...);
 }
+// Every point joining its list asks this, and nearly always of the very class: comparing the
+// run-time type first spares the search of the class tree.
 template <class T>
 bool IsInstanceOf(const TObject* object) {
-  return dynamic_cast<const T*>(object) != nullptr;
+  return typeid(*object) == typeid(T) || dynamic_cast<const T*>(object) != nullptr;
 }
 }  // namespace class_ref_detail
 

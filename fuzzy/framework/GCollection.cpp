@@ -63,9 +63,4 @@ int TGCollection::IndexOf(const std::string& name) const {
   return -1;
 }
 
-TGCollectionItem* TGCollection::GetItem(int index) const {
-  // The item class admits only TGCollectionItem descendants (TCollection checks on joining).
-  return static_cast<TGCollectionItem*>(TOwnedCollection::GetItem(index));
-}
-
 }  // namespace fuzzy

@@ -52,7 +52,11 @@ class TGCollection : public TOwnedCollection {
 
   // Index of the first item whose GetName() equals `name` exactly (case-sensitive); -1 if none.
   int IndexOf(const std::string& name) const;
-  TGCollectionItem* GetItem(int index) const;
+  // The item class admits only TGCollectionItem descendants (TCollection checks on joining).
+  // Inline: the point lists of the sets are read through it on every membership lookup.
+  TGCollectionItem* GetItem(int index) const {
+    return static_cast<TGCollectionItem*>(TOwnedCollection::GetItem(index));
+  }
 
   std::string ClassName() const override { return "TGCollection"; }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fuzzy/membership/FuzzySetValues.h"
+#include "fuzzy/membership/PointOrder.h"
 #include "fuzzy/membership/PositionTolerance.h"
 
 namespace fuzzy {
@@ -37,46 +38,6 @@ TPoints PointsOf(const TFuzzySetValues* values) {
   return points;
 }
 
-// Smallest X from each position to the end: a position needs work only when some later point
-// lies more than the tolerance below it.
-std::vector<TFzyFloat> SuffixMinimumX(const TPoints& points, std::size_t from) {
-  std::vector<TFzyFloat> minimum(points.size() + 1, std::numeric_limits<TFzyFloat>::infinity());
-  for (std::size_t i = points.size(); i-- > from;)
-    minimum[i] = std::min(minimum[i + 1], points[i]->GetX());
-  return minimum;
-}
-
-// One step of the sort at `first`: every later point that lies more than the tolerance below
-// the point then at `first` moves to `first`, pushing the others back one place. The points
-// moved so end up in reverse order of their moving, followed by the rest in their old order.
-void PullSmallerForward(TPoints& points, std::size_t first) {
-  TPoints moved;
-  TPoints rest{points[first]};
-  const TFuzzySetValue* current = points[first];
-  for (std::size_t j = first + 1; j < points.size(); ++j) {
-    if (BelowPositionTolerance(points[j]->GetX(), current->GetX())) {
-      moved.push_back(points[j]);
-      current = points[j];
-    } else {
-      rest.push_back(points[j]);
-    }
-  }
-  auto out = std::copy(moved.rbegin(), moved.rend(), points.begin() + static_cast<long>(first));
-  std::copy(rest.begin(), rest.end(), out);
-}
-
-// The sorted order, as the one-point-at-a-time sort gives it. Positions that nothing later
-// undercuts are passed over at once, so a list that is nearly in order costs nearly nothing.
-TPoints SortedOrder(TPoints points) {
-  std::vector<TFzyFloat> minimum = SuffixMinimumX(points, 0);
-  for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-    if (!BelowPositionTolerance(minimum[i + 1], points[i]->GetX())) continue;
-    PullSmallerForward(points, i);
-    minimum = SuffixMinimumX(points, i);
-  }
-  return points;
-}
-
 }  // namespace
 
 // ---- Sort, RemoveDuplicates, CleanupValues -------------------------------------------------
@@ -84,7 +45,7 @@ TPoints SortedOrder(TPoints points) {
 void TFuzzySetValues::Sort() {
   if (FSorted) return;
   TCollectionUpdate batch(this);
-  const TPoints order = SortedOrder(PointsOf(this));
+  const TPoints order = point_order::SortedOrder(PointsOf(this));
   for (std::size_t k = 0; k < order.size(); ++k) {
     const int index = static_cast<int>(k);
     if (GetItem(index) != order[k]) order[k]->SetIndex(index);
@@ -94,46 +55,12 @@ void TFuzzySetValues::Sort() {
   batch.End();
 }
 
-namespace {
-
-// Which points RemoveDuplicates drops, by index: each point equal to its predecessor, and the
-// fifth point of every run of equal X (the count starts again after it). When the point to
-// drop is `spared`, its predecessor goes instead and `spared` takes its place.
-std::vector<bool> DuplicatesToDrop(const TPoints& points, const TFuzzySetValue* spared) {
-  std::vector<bool> drop(points.size(), false);
-  std::vector<std::size_t> kept{0};
-  int run = 0;
-  const auto dropOne = [&](std::size_t current) {
-    if (points[current] != spared) {
-      drop[current] = true;
-      return;
-    }
-    drop[kept.back()] = true;
-    kept.back() = current;
-  };
-  for (std::size_t i = 1; i < points.size(); ++i) {
-    const TFuzzySetValue* previous = points[kept.back()];
-    if (points[i]->Equals(previous)) {
-      dropOne(i);
-    } else if (!WithinPositionTolerance(points[i]->GetX(), previous->GetX())) {
-      run = 0;
-      kept.push_back(i);
-    } else if (++run == 4) {
-      dropOne(i);
-      run = 0;
-    } else {
-      kept.push_back(i);
-    }
-  }
-  return drop;
-}
-
-}  // namespace
-
 void TFuzzySetValues::RemoveDuplicates() {
   if (FDuplicatesRemoved) return;
   TCollectionUpdate batch(this);
-  const std::vector<bool> drop = DuplicatesToDrop(PointsOf(this), FUpdating);
+  const TFuzzySetValue* spared = FUpdating;
+  const std::vector<bool> drop = point_order::DuplicatesToDrop(
+      PointsOf(this), [spared](const TFuzzySetValue* point) { return point == spared; });
   // From the end, so that the indexes still to visit stay valid.
   for (int i = static_cast<int>(drop.size()); i-- > 0;)
     if (drop[static_cast<std::size_t>(i)]) Delete(i);

@@ -20,8 +20,18 @@ TRuleBase::TRuleBase(TFuzzyLogic* logic, const std::string& text)
   Resolve();
   FPremiseStrengths.resize(FPremises.size());
   FCrisp.resize(FInputs.size());
-  for (std::size_t i = 0; i < FInputs.size(); ++i) FCrisp[i] = FInputSets[i]->GetItems()->Add();
-  FAccumulated.resize(FOutputs.size(), nullptr);
+  for (TResolvedClause& premise : FPremises) premise.Points = PointsOfSet(premise.Set);
+  for (TResolvedRule& rule : FResolved) {
+    for (TResolvedClause& conclusion : rule.Conclusions) {
+      conclusion.Points = PointsOfSet(conclusion.Set);
+    }
+  }
+  FAccumulated.resize(FOutputs.size());
+  for (std::size_t o = 0; o < FOutputs.size(); ++o) {
+    FAccumulated[o].Reset(FOutputSets[o]->GetMinimum(), FOutputSets[o]->GetMaximum());
+  }
+  FAccumulatedAny.resize(FOutputs.size(), false);
+  FResultSets.resize(FOutputs.size(), nullptr);
   FDefaults.resize(FOutputs.size(), std::numeric_limits<TFzyFloat>::quiet_NaN());
   FOutcomes.resize(FOutputs.size());
   for (std::size_t o = 0; o < FOutputs.size(); ++o) FOutcomes[o].Variable = FOutputs[o];

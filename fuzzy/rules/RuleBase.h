@@ -18,6 +18,7 @@
 
 #include "fuzzy/consts/FuzzyEnums.h"
 #include "fuzzy/framework/Object.h"
+#include "fuzzy/rules/FiringArrays.h"
 #include "fuzzy/rules/RuleOutcome.h"
 #include "fuzzy/rules/RuleText.h"
 
@@ -86,6 +87,7 @@ class TRuleBase : public TObject {
   struct TResolvedClause {
     std::size_t Variable = 0;
     TFuzzySet* Set = nullptr;
+    TFuzzyPoints Points = {};  // the set's points, which firing works on
   };
   struct TResolvedRule {
     std::vector<std::size_t> Premises;  // into FPremises, by the rule's premise index
@@ -96,12 +98,13 @@ class TRuleBase : public TObject {
   void Resolve();
 
   void FireRow(const TFzyFloat* inputs, std::size_t row);
-  void SetCrispInputs(const TFzyFloat* inputs, std::size_t row);
   TFzyFloat CheckedInput(std::size_t index, TFzyFloat value, std::size_t row) const;
   TFzyFloat ConditionStrength(const TRuleText& rule, const TResolvedRule& resolved);
   void Conclude(std::size_t rule, const TResolvedClause& conclusion, TFzyFloat strength);
-  void Accumulate(std::size_t output, const TFuzzySet* conclusion, TFzyFloat strength);
+  void Accumulate(std::size_t output, const TResolvedClause& conclusion, TFzyFloat strength);
   void Defuzzify(TRuleOutcome& outcome, std::size_t output) const;
+  // The accumulated points of a single firing as sets, for its outcomes.
+  void MakeResultSets();
   void ClearResults();
 
   TFuzzyLogic* FLogic;
@@ -115,9 +118,15 @@ class TRuleBase : public TObject {
   // Each distinct premise once, so that rules sharing one match it against its input once.
   std::vector<TResolvedClause> FPremises;
   std::vector<TFzyFloat> FPremiseStrengths;
-  std::vector<TFuzzySet*> FCrisp;        // per input
-  std::vector<TFuzzySet*> FAccumulated;  // per output, null until a rule fires
-  std::vector<TFzyFloat> FDefaults;      // per output
+  std::vector<TFzyFloat> FCrisp;  // per input: the value in its range
+  // Firing works on point arrays: per output the accumulated result, and whether a rule
+  // fired into it; the sets of a single firing's outcomes are made from them.
+  TFiringArrays FArrays;
+  TPointBuffer FCorrelated;
+  std::vector<TPointBuffer> FAccumulated;
+  std::vector<bool> FAccumulatedAny;
+  std::vector<TFuzzySet*> FResultSets;  // per output, null unless a single firing made one
+  std::vector<TFzyFloat> FDefaults;     // per output
   std::vector<TRuleOutcome> FOutcomes;
   std::vector<TFzyFloat> FStack;  // the working stack of a condition
 

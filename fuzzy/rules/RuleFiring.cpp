@@ -28,12 +28,6 @@ std::string RowPrefix(std::size_t row) {
   return row == 0 ? "" : "row " + std::to_string(row) + ": ";
 }
 
-TFzyFloat Height(const TFuzzySet* set) {
-  TFzyFloat height = 0.0;
-  for (const TFuzzySetValue* point : *set->GetValues()) height = std::max(height, point->GetY());
-  return height;
-}
-
 }  // namespace
 
 const std::vector<TRuleOutcome>& TRuleBase::Fire(std::span<const TFzyFloat> inputs) {
@@ -83,9 +77,10 @@ void TRuleBase::FireBatch(std::span<const TFzyFloat> rows, std::span<TFzyFloat> 
 
 void TRuleBase::FireRow(const TFzyFloat* inputs, std::size_t row) {
   ClearResults();
-  SetCrispInputs(inputs, row);
+  for (std::size_t i = 0; i < FInputs.size(); ++i) FCrisp[i] = CheckedInput(i, inputs[i], row);
   for (std::size_t p = 0; p < FPremises.size(); ++p) {
-    FPremiseStrengths[p] = FPremises[p].Set->GetCorrelationStrength(FCrisp[FPremises[p].Variable]);
+    FPremiseStrengths[p] =
+        FArrays.CrispStrength(FPremises[p].Points, FCrisp[FPremises[p].Variable]);
   }
   for (std::size_t r = 0; r < FRules.size(); ++r) {
     const TFzyFloat strength = ConditionStrength(FRules[r], FResolved[r]) * FRules[r].Weight;
@@ -94,12 +89,8 @@ void TRuleBase::FireRow(const TFzyFloat* inputs, std::size_t row) {
     }
   }
   for (std::size_t o = 0; o < FOutputs.size(); ++o) Defuzzify(FOutcomes[o], o);
-}
-
-void TRuleBase::SetCrispInputs(const TFzyFloat* inputs, std::size_t row) {
-  for (std::size_t i = 0; i < FInputs.size(); ++i) {
-    FCrisp[i]->CreateCrispValue(CheckedInput(i, inputs[i], row));
-  }
+  // A batch hands out values only; a single firing's outcomes also show the results as sets.
+  if (row == 0) MakeResultSets();
 }
 
 TFzyFloat TRuleBase::CheckedInput(std::size_t index, TFzyFloat value, std::size_t row) const {
@@ -135,42 +126,53 @@ TFzyFloat TRuleBase::ConditionStrength(const TRuleText& rule, const TResolvedRul
 void TRuleBase::Conclude(std::size_t rule, const TResolvedClause& conclusion, TFzyFloat strength) {
   // A strength equal to the threshold fires, as in AssertRule.
   if (strength < EffectiveThreshold(conclusion.Variable)) return;
-  Accumulate(conclusion.Variable, conclusion.Set, strength);
+  Accumulate(conclusion.Variable, conclusion, strength);
   FOutcomes[conclusion.Variable].Fired.push_back({rule, FRules[rule].Line, strength});
 }
 
-void TRuleBase::Accumulate(std::size_t output, const TFuzzySet* conclusion, TFzyFloat strength) {
-  TOwned<TFuzzySet> correlated(const_cast<TFuzzySet*>(conclusion)->Clone());
-  correlated->Correlate(strength, EffectiveCorrelationMethod());
-  TFuzzySet*& accumulated = FAccumulated[output];
-  if (accumulated == nullptr) {
-    accumulated = correlated.release();
+void TRuleBase::Accumulate(std::size_t output, const TResolvedClause& conclusion,
+                           TFzyFloat strength) {
+  TPointBuffer& accumulated = FAccumulated[output];
+  if (!FAccumulatedAny[output]) {
+    FArrays.Correlate(conclusion.Points, strength, EffectiveCorrelationMethod(), accumulated);
+    FAccumulatedAny[output] = true;
     return;
   }
-  TFuzzySet* combined = accumulated->Infer(correlated.get(), EffectiveInferenceMethod(), false);
-  FreeAndNil(accumulated);
-  accumulated = combined;
-  // The derived name and expression would spell out every rule fired so far, so that each
-  // firing would cost more than the one before.
-  accumulated->SetName("");
-  accumulated->SetExpression("");
+  FCorrelated.Reset(accumulated.Lower(), accumulated.Upper());
+  FArrays.Correlate(conclusion.Points, strength, EffectiveCorrelationMethod(), FCorrelated);
+  FArrays.Infer(accumulated, FCorrelated.Points(), EffectiveInferenceMethod());
 }
 
 void TRuleBase::Defuzzify(TRuleOutcome& outcome, std::size_t output) const {
-  const TFuzzySet* result = FAccumulated[output];
-  outcome.Result = result;
-  if (result == nullptr || Height(result) <= 0.0) {
-    outcome.Status = result == nullptr ? rosNoRuleFired : rosZeroStrength;
+  const TPointBuffer& result = FAccumulated[output];
+  if (!FAccumulatedAny[output] || HeightOf(result.Points()) <= 0.0) {
+    outcome.Status = FAccumulatedAny[output] ? rosZeroStrength : rosNoRuleFired;
     outcome.Value = FDefaults[output];
     return;
   }
   outcome.Status = rosFired;
-  outcome.Value = EffectiveDefuzzificationMethod() == dmMeanOfMaxima ? result->MeanOfMaxima()
-                                                                     : result->CenterOfGravity();
+  outcome.Value = DefuzzifiedValue(result, EffectiveDefuzzificationMethod());
+}
+
+void TRuleBase::MakeResultSets() {
+  for (std::size_t o = 0; o < FOutputs.size(); ++o) {
+    if (!FAccumulatedAny[o]) continue;
+    TFuzzySet* set = FOutputSets[o]->GetItems()->Add();
+    FResultSets[o] = set;
+    FOutcomes[o].Result = set;
+    TFuzzySetValues* values = set->GetValues();
+    TCollectionUpdate batch(values);
+    for (const TFuzzyPoint& point : FAccumulated[o].Points()) values->Add(point.X, point.Y);
+    batch.End();
+  }
 }
 
 void TRuleBase::ClearResults() {
-  for (TFuzzySet*& accumulated : FAccumulated) FreeAndNil(accumulated);
+  for (TFuzzySet*& result : FResultSets) FreeAndNil(result);
+  for (std::size_t o = 0; o < FOutputs.size(); ++o) {
+    FAccumulated[o].Reset(FAccumulated[o].Lower(), FAccumulated[o].Upper());
+    FAccumulatedAny[o] = false;
+  }
   for (TRuleOutcome& outcome : FOutcomes) {
     outcome.Result = nullptr;
     outcome.Fired.clear();

@@ -10,6 +10,8 @@
 #include "fuzzy/membership/FuzzySetValues.h"
 #include "fuzzy/sets/FuzzyOperatorRules.h"
 #include "fuzzy/sets/FuzzySet.h"
+#include "fuzzy/sets/LevelCut.h"
+#include "fuzzy/sets/MembershipFunction.h"
 
 namespace fuzzy {
 
@@ -29,54 +31,13 @@ TFuzzyOperator AppendingRule(TOperatorRule rule) {
   };
 }
 
-struct TCutPoint {
-  TFzyFloat X;
-  TFzyFloat Y;
-  bool Clipped;  // stood above the level
-};
-
-// The points of min(membership, level) in order: a point is inserted where a sloped segment
-// crosses the level, and every Y above it becomes the level. A vertical step needs no inserted
-// point: clipping its upper point already gives the step's new height.
-std::vector<TCutPoint> PointsCutAt(const TFuzzySetValues* values, TFzyFloat level) {
-  std::vector<TCutPoint> cut;
-  const TFuzzySetValue* previous = nullptr;
-  for (const TFuzzySetValue* point : *values) {
-    const TFzyFloat y = point->GetY();
-    if (previous != nullptr && !FloatEquals(previous->GetX(), point->GetX())) {
-      const TFzyFloat from = previous->GetY();
-      if ((from < level && level < y) || (from > level && level > y)) {
-        cut.push_back({TFuzzySet::InterpolateX(previous->GetX(), from, point->GetX(), y, level),
-                       level, false});
-      }
-    }
-    cut.push_back({point->GetX(), std::min(y, level), y > level});
-    previous = point;
-  }
-  return cut;
-}
-
-// Drops the clipped points inside a flat top: they lie on the line between their neighbours.
-std::vector<TCutPoint> WithoutInnerClipped(const std::vector<TCutPoint>& cut, TFzyFloat level) {
-  std::vector<TCutPoint> kept;
-  kept.reserve(cut.size());
-  for (std::size_t k = 0; k < cut.size(); ++k) {
-    const bool inner =
-        k > 0 && k + 1 < cut.size() && cut[k - 1].Y == level && cut[k + 1].Y == level;
-    if (!(cut[k].Clipped && inner)) kept.push_back(cut[k]);
-  }
-  return kept;
-}
-
 // Gives the points of min(membership, level), replacing the list in one batch when a point has
 // to be inserted or dropped; otherwise leaves it to the clipping of the cut hedge.
 void InsertLevelCrossings(TFuzzySetValues* values, TFzyFloat level) {
-  const std::vector<TCutPoint> cut = PointsCutAt(values, level);
-  const std::vector<TCutPoint> kept = WithoutInnerClipped(cut, level);
-  // As many points as before and none dropped: nothing was inserted either.
-  if (cut.size() == static_cast<std::size_t>(values->GetCount()) && kept.size() == cut.size()) {
-    return;
-  }
+  std::vector<TCutPoint> cut;
+  std::vector<TCutPoint> kept;
+  PointsCutAt(membership_function::TListPoints(values), level, cut, kept);
+  if (!CutReshapes(values->GetCount(), cut, kept)) return;
   TCollectionUpdate batch(values);
   values->Clear();
   for (const TCutPoint& point : kept) values->Add(point.X, point.Y);

@@ -8,22 +8,21 @@
 #include <vector>
 
 #include "fuzzy/membership/FuzzySetValues.h"
+#include "fuzzy/membership/PointBuffer.h"
 #include "fuzzy/membership/PositionTolerance.h"
 #include "fuzzy/sets/FuzzySet.h"
+#include "fuzzy/sets/MembershipFunction.h"
 #include "fuzzy/sets/PairwiseWalk.h"
 
 namespace fuzzy {
 
 namespace {
 
-struct TWalkPoint {
-  TFzyFloat X = 0.0;
-  TFzyFloat Y = 0.0;
-};
-using TWalkPoints = std::vector<TWalkPoint>;
+using TWalkPoint = TFuzzyPoint;
+using TWalkPoints = std::span<const TFuzzyPoint>;
 
-TWalkPoints PointsOf(const TFuzzySetValues* values) {
-  TWalkPoints points;
+TFuzzyPoints PointsOf(const TFuzzySetValues* values) {
+  TFuzzyPoints points;
   points.reserve(static_cast<std::size_t>(values->GetCount()));
   for (const TFuzzySetValue* value : *values) points.push_back({value->GetX(), value->GetY()});
   return points;
@@ -64,7 +63,7 @@ struct TWalkLine {
 // at the other side's points.
 class TWalkSide {
  public:
-  explicit TWalkSide(const TFuzzySet* set) : FSet(set), FPoints(PointsOf(set->GetValues())) {
+  explicit TWalkSide(TWalkPoints points) : FPoints(points) {
     FSorted = std::is_sorted(FPoints.begin(), FPoints.end(),
                              [](const TWalkPoint& a, const TWalkPoint& b) { return a.X < b.X; });
   }
@@ -105,20 +104,20 @@ class TWalkSide {
   // list the segment holding X is found by moving on from the last one instead of searching.
   TFzyFloat MembershipAt(TFzyFloat x) {
     const std::size_t last = FPoints.size() - 1;
+    const membership_function::TArrayPoints points(FPoints);
     if (!FSorted || !(x > FPoints.front().X && x < FPoints[last].X)) {
-      return FSet->DegreeOfMembership(x);
+      return membership_function::MembershipAt(points, x);
     }
     while (FNear > 1 && FPoints[FNear - 1].X >= x) --FNear;
     while (FPoints[FNear].X < x) ++FNear;
     const TWalkPoint& next = FPoints[FNear];
     if (next.X == x) {
-      return FPoints[static_cast<std::size_t>(FSet->GetMaxYValueOfX(static_cast<int>(FNear), 1))].Y;
+      return points.Y(membership_function::MaxYOfX(points, static_cast<int>(FNear), 1));
     }
     const TWalkPoint& previous = FPoints[FNear - 1];
     return TFuzzySet::InterpolateY(previous.X, previous.Y, next.X, next.Y, x);
   }
 
-  const TFuzzySet* FSet;
   TWalkPoints FPoints;
   std::size_t FIndex = 0;
   std::size_t FNear = 1;
@@ -129,7 +128,7 @@ class TWalkSide {
 // answers true to stop the walk.
 class TPairwiseWalk {
  public:
-  TPairwiseWalk(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit, bool unitSumEvents)
+  TPairwiseWalk(TWalkPoints a, TWalkPoints b, TWalkVisit visit, bool unitSumEvents)
       : FA(a), FB(b), FVisit(visit), FUnitSumEvents(unitSumEvents) {}
 
   // True when a visit stopped the walk.
@@ -232,8 +231,8 @@ class TPairwiseWalk {
 // equal Y only the first and last stay (only the last for a run opening the list), then a last
 // point level with its predecessor goes. Deleting one point at a time compares neighbours of
 // the original list only, so one pass over it decides the same.
-std::vector<bool> PointsKeptByTidy(const TWalkPoints& points) {
-  std::vector<bool> keep(points.size(), true);
+void PointsKeptByTidy(TWalkPoints points, std::vector<bool>& keep) {
+  keep.assign(points.size(), true);
   int run = 1;
   for (std::size_t k = 1; k < points.size(); ++k) {
     if (!FloatEquals(points[k - 1].Y, points[k].Y)) {
@@ -242,7 +241,7 @@ std::vector<bool> PointsKeptByTidy(const TWalkPoints& points) {
       keep[k - 1] = false;
     }
   }
-  if (points.empty()) return keep;
+  if (points.empty()) return;
   // The collapse never drops the last point; its surviving predecessor decides the trim.
   const std::size_t last = points.size() - 1;
   std::size_t previous = last;
@@ -252,15 +251,15 @@ std::vector<bool> PointsKeptByTidy(const TWalkPoints& points) {
   if (previous < last && keep[previous] && FloatEquals(points[previous].Y, points[last].Y)) {
     keep[last] = false;
   }
-  return keep;
 }
 
 // Replaces the points by the kept ones in one sweep. Deleting inside a batch leaves the list's
 // order flags as they were, so they are restored: the closing clean-up then does what it would
 // have done after point-by-point deletion.
 void TidyOperatorResult(TFuzzySetValues* values) {
-  const TWalkPoints points = PointsOf(values);
-  const std::vector<bool> keep = PointsKeptByTidy(points);
+  const TFuzzyPoints points = PointsOf(values);
+  std::vector<bool> keep;
+  PointsKeptByTidy(points, keep);
   if (std::find(keep.begin(), keep.end(), false) == keep.end()) return;
   const bool sorted = values->GetSorted();
   const bool duplicatesRemoved = values->GetDuplicatesRemoved();
@@ -274,8 +273,29 @@ void TidyOperatorResult(TFuzzySetValues* values) {
 
 }  // namespace
 
-bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit, bool unitSumEvents) {
+bool WalkPairwise(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TWalkVisit visit,
+                  bool unitSumEvents) {
   return TPairwiseWalk(a, b, visit, unitSumEvents).Run();
+}
+
+bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit, bool unitSumEvents) {
+  return WalkPairwise(PointsOf(a->GetValues()), PointsOf(b->GetValues()), visit, unitSumEvents);
+}
+
+void CombineInto(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TOperatorRule rule,
+                 bool unitSumEvents, TPointBuffer& result, std::vector<bool>& keep) {
+  WalkPairwise(
+      a, b,
+      [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat, TFzyFloat y2) {
+        result.Append(x1, static_cast<TFzyFloat>(rule(y1, y2)));
+        return false;
+      },
+      unitSumEvents);
+  if (!a.empty() && !b.empty()) {
+    PointsKeptByTidy(result.Points(), keep);
+    result.KeepOnly(keep);
+  }
+  result.Settle();
 }
 
 void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* points,

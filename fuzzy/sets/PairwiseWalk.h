@@ -3,16 +3,21 @@
 #pragma once
 
 #include <concepts>
+#include <span>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "fuzzy/consts/FuzzyFloat.h"
 #include "fuzzy/consts/FuzzyText.h"
+#include "fuzzy/membership/FuzzyPoint.h"
+#include "fuzzy/sets/FuzzyOperatorRules.h"
 
 namespace fuzzy {
 
 class TFuzzySet;
 class TFuzzySetValues;
+class TPointBuffer;
 
 // A non-owning reference to a callable bool(X1, Y1, X2, Y2) that answers true to stop the walk.
 // It costs one indirect call per event and never allocates; the callable must outlive it.
@@ -43,6 +48,16 @@ class TWalkVisit {
 // empty each point of the other is paired with itself. True when a visit stopped the walk.
 bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit,
                   bool unitSumEvents = false);
+// The same walk over two point arrays, as a set's sorted or unsorted list holds them.
+bool WalkPairwise(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TWalkVisit visit,
+                  bool unitSumEvents);
+
+// The union or intersection of two settled point arrays by a family rule, as Operator builds
+// it into a fresh set whose range is the buffer's: the walk's points appended, the tidy step,
+// then the batch's settling. `keep` is working storage, kept by the caller so that repeated
+// calls allocate nothing.
+void CombineInto(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TOperatorRule rule,
+                 bool unitSumEvents, TPointBuffer& result, std::vector<bool>& keep);
 
 // Fills an operator result inside one batch of its point list `points`: the walk of `a` against
 // `b`, whose visits append the points, then the tidy step unless a visit stopped the walk or an

@@ -1,0 +1,47 @@
+// TPointBuffer: a point list's edits inside one batch, on a plain array. It clamps, flags and
+// settles its points exactly as a set's point list does between the start and the end of a
+// batch, so that code working on arrays (a rule base's firing) ends with the very points that
+// the same edits give a set, without a point object, a notification or, once warm, a heap
+// allocation.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "fuzzy/membership/FuzzyPoint.h"
+
+namespace fuzzy {
+
+class TPointBuffer {
+ public:
+  // Empty and settled, for a set whose X range is [lower, upper].
+  void Reset(TFzyFloat lower, TFzyFloat upper);
+  // The points of a settled list, as they stand.
+  void Assign(std::span<const TFuzzyPoint> points);
+
+  // A new last point, as the list's Add: X clamped into the range, a negative Y as 0.
+  void Append(TFzyFloat x, TFzyFloat y);
+  // A new Y for point `index`, as the point's SetY.
+  void SetY(std::size_t index, TFzyFloat y);
+  // Drops every point whose `keep` is false, in one sweep; the flags stay as they were, as for
+  // a list cleared and refilled inside its batch.
+  void KeepOnly(const std::vector<bool>& keep);
+  // The end of the batch: the order and the duplicates settled where an edit unsettled them.
+  void Settle();
+
+  std::span<const TFuzzyPoint> Points() const { return FPoints; }
+  std::size_t Size() const { return FPoints.size(); }
+  bool Empty() const { return FPoints.empty(); }
+  TFzyFloat Lower() const { return FLower; }
+  TFzyFloat Upper() const { return FUpper; }
+  void Swap(TPointBuffer& other) noexcept;
+
+ private:
+  TFuzzyPoints FPoints;
+  TFzyFloat FLower = 0.0;
+  TFzyFloat FUpper = 0.0;
+  bool FSorted = true;
+  bool FDuplicatesRemoved = true;
+};
+
+}  // namespace fuzzy
