@@ -1,5 +1,7 @@
 #include "fuzzy/logic/FuzzyVariables.h"
 
+#include "fuzzy/framework/Downcast.h"
+
 #include "fuzzy/consts/FuzzyConsts.h"
 #include "fuzzy/logic/FuzzyLogicComponent.h"
 #include "fuzzy/sets/FuzzySet.h"
@@ -74,11 +76,12 @@ void TFuzzyVariables::SetItemByName(const std::string& name, TFuzzyVariable* val
 }
 
 TCustomFuzzyLogic* TFuzzyVariables::GetFuzzy() const {
+  if (TFuzzyLogic* logic = GetLogic()) return logic;
   return dynamic_cast<TCustomFuzzyLogic*>(GetOwner());
 }
 
 TFuzzyLogic* TFuzzyVariables::GetLogic() const {
-  return dynamic_cast<TFuzzyLogic*>(GetOwner());
+  return Downcast<TFuzzyLogic>(GetOwner());
 }
 
 TFuzzyVariablesEnumerator* TFuzzyVariables::GetEnumerator() const {

@@ -1,5 +1,6 @@
 #include "fuzzy/membership/FuzzySetValue.h"
 
+#include "fuzzy/framework/Downcast.h"
 #include "fuzzy/membership/FuzzySetValues.h"
 #include "fuzzy/membership/PositionTolerance.h"
 #include "fuzzy/sets/FuzzySet.h"
@@ -11,7 +12,7 @@ namespace {
 // A new point goes one past the last point of its list, so that joining keeps the list in
 // order and the point's own placement later costs nothing.
 TFzyFloat StartX(TCollection* collection) {
-  const auto* values = dynamic_cast<const TFuzzySetValues*>(collection);
+  const auto* values = Downcast<const TFuzzySetValues>(collection);
   if (values == nullptr || values->GetCount() == 0) return 0.0;
   return values->GetItem(values->GetCount() - 1)->GetX() + 1.0;
 }
@@ -54,7 +55,7 @@ bool TFuzzySetValue::Equals(const TFuzzySetValue* other) const {
 }
 
 void TFuzzySetValue::Assign(TPersistent* source) {
-  if (const auto* value = dynamic_cast<const TFuzzySetValue*>(source)) {
+  if (const auto* value = Downcast<const TFuzzySetValue>(source)) {
     SetValue(value->FX, value->FY);
     return;
   }

@@ -21,17 +21,12 @@ void TPointBuffer::Assign(std::span<const TFuzzyPoint> points) {
   FDuplicatesRemoved = true;
 }
 
-void TPointBuffer::Append(TFzyFloat x, TFzyFloat y) {
-  x = std::min(std::max(x, FLower), FUpper);
-  FPoints.push_back({x, y < 0.0 ? 0.0 : y});
-  if (FPoints.size() < 2) return;
-  // The list's checks of an edited last point: its order and its equality with its predecessor.
+void TPointBuffer::CheckLast() {
+  const TFuzzyPoint& last = FPoints.back();
   const TFuzzyPoint& previous = FPoints[FPoints.size() - 2];
-  if (FSorted) {
-    FSorted = static_cast<long double>(x) >= previous.X - PositionTolerance;
-  }
+  if (FSorted) FSorted = static_cast<long double>(last.X) >= previous.X - PositionTolerance;
   if (!FSorted) FDuplicatesRemoved = false;
-  if (FDuplicatesRemoved && SamePoint(FPoints.back(), previous)) FDuplicatesRemoved = false;
+  if (FDuplicatesRemoved && SamePoint(last, previous)) FDuplicatesRemoved = false;
 }
 
 void TPointBuffer::SetY(std::size_t index, TFzyFloat y) {

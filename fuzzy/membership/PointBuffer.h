@@ -19,8 +19,14 @@ class TPointBuffer {
   // The points of a settled list, as they stand.
   void Assign(std::span<const TFuzzyPoint> points);
 
-  // A new last point, as the list's Add: X clamped into the range, a negative Y as 0.
-  void Append(TFzyFloat x, TFzyFloat y);
+  // A new last point, as the list's Add: X clamped into the range, a negative Y as 0. Inline:
+  // every event of a walk into a buffer appends.
+  void Append(TFzyFloat x, TFzyFloat y) {
+    x = x < FLower ? FLower : x;
+    x = x > FUpper ? FUpper : x;
+    FPoints.push_back({x, y < 0.0 ? 0.0 : y});
+    if (FPoints.size() > 1) CheckLast();
+  }
   // A new Y for point `index`, as the point's SetY.
   void SetY(std::size_t index, TFzyFloat y);
   // Drops every point whose `keep` is false, in one sweep; the flags stay as they were, as for
@@ -37,6 +43,9 @@ class TPointBuffer {
   void Swap(TPointBuffer& other) noexcept;
 
  private:
+  // The list's checks of an edited last point: its order and its equality with its predecessor.
+  void CheckLast();
+
   TFuzzyPoints FPoints;
   TFzyFloat FLower = 0.0;
   TFzyFloat FUpper = 0.0;

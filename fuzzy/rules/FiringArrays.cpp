@@ -19,7 +19,33 @@ TFuzzyPoints PointsOfSet(const TFuzzySet* set) {
   return points;
 }
 
+namespace {
+
+// Whether a point of `points` (sorted within the tolerance) lies within twice the tolerance of
+// x: there the walk pairs the spike's points with the set's own, and only the walk can say how.
+bool PointNear(std::span<const TFuzzyPoint> points, TFzyFloat x) {
+  const long double margin = 2 * PositionTolerance;
+  const auto first = std::partition_point(points.begin(), points.end(), [&](const TFuzzyPoint& p) {
+    return static_cast<long double>(p.X) < x - 2 * margin;
+  });
+  for (auto point = first; point != points.end(); ++point) {
+    const long double distance = static_cast<long double>(point->X) - x;
+    if (distance > margin) break;
+    if (distance >= -margin) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 TFzyFloat TFiringArrays::CrispStrength(std::span<const TFuzzyPoint> premise, TFzyFloat x) {
+  // Away from the premise's points the walk against the spike meets no crossing (both sides
+  // are never negative and the spike is 0 around x) and pairs the spike's top, 1, with the
+  // premise's membership at x: the strength is the smaller of the two.
+  if (!premise.empty() && !PointNear(premise, x)) {
+    return std::min(
+        1.0, membership_function::MembershipAt(membership_function::TArrayPoints(premise), x));
+  }
   // A crisp set is the spike (x, 0), (x, 1), (x, 0).
   FCrisp[0] = {x, 0.0};
   FCrisp[1] = {x, 1.0};

@@ -11,6 +11,7 @@
 #include "fuzzy/framework/ClassRef.h"
 #include "fuzzy/framework/GCollection.h"
 #include "fuzzy/framework/TypedCollection.h"
+#include "fuzzy/membership/PositionTolerance.h"
 
 namespace fuzzy {
 
@@ -244,7 +245,9 @@ class TFuzzySet : public TGCollectionItem {
 
 // ---- Unit routines of the pairwise walk (FuzzySetWalk.cpp) ----------------------------------
 // a and b within 0.0001 of each other, in extended precision; false when either is NaN.
-bool FloatEquals(TFzyFloat a, TFzyFloat b);
+inline bool FloatEquals(TFzyFloat a, TFzyFloat b) {
+  return WithinPositionTolerance(a, b);
+}
 // 1, 0 or -1.
 int Sign(TFzyFloat value);
 void NextPoint(TFuzzySetValue* current, TFuzzySetValue* previous, int& index,

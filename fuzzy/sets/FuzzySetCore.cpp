@@ -1,7 +1,9 @@
 // TFuzzySet: construction and destruction, copying, naming, the owner chain, change
 // notification from the point list, the crisp value and the two text forms.
+#include <charconv>
 #include <string>
 
+#include "fuzzy/framework/Downcast.h"
 #include "fuzzy/framework/FirstError.h"
 #include "fuzzy/logic/CustomFuzzyLogic.h"
 #include "fuzzy/logic/FuzzyLogicParser.h"
@@ -18,7 +20,7 @@ namespace {
 constexpr TFzyFloat FreeRangeBound = 2147483647.0;
 
 TFuzzyVariable* VariableOf(TCollection* collection) {
-  auto* sets = dynamic_cast<TFuzzySets*>(collection);
+  auto* sets = Downcast<TFuzzySets>(collection);
   return sets == nullptr ? nullptr : sets->GetVariable();
 }
 
@@ -69,7 +71,7 @@ TFuzzySet::~TFuzzySet() {
 // ---- Copying ----------------------------------------------------------------------------
 
 void TFuzzySet::Assign(TPersistent* source) {
-  auto* other = dynamic_cast<TFuzzySet*>(source);
+  auto* other = Downcast<TFuzzySet>(source);
   if (other == nullptr) {
     TGCollectionItem::Assign(source);
     return;
@@ -173,12 +175,24 @@ void TFuzzySet::UpdateFuzzySetValues() {
 
 // ---- Crisp value and text ---------------------------------------------------------------
 
+namespace {
+
+// What Format gives for FuzzyFormatStr ("%.4f"), without reading the format: every crisp input
+// of a rule is named so.
+std::string FourDecimals(TFzyFloat x) {
+  char buffer[512];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 4);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
 void TFuzzySet::CreateCrispValue(TFzyFloat x) {
   TCollectionUpdate batch(FValues);
   FValues->Clear();
   CreateTriangleFunctionValues(x, x, x);
   batch.End();
-  FExpression = TFuzzyText(Format(FuzzyFormatStr, x));
+  FExpression = TFuzzyText(FourDecimals(x));
 }
 
 // Built by appending: GCC 12 misreads "(" + a temporary string as an overlapping copy.

@@ -1,10 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "fuzzy/framework/SysUtils.h"
 #include "fuzzy/logic/FuzzyLogicComponent.h"
 #include "fuzzy/logic/FuzzySets.h"
 #include "fuzzy/logic/FuzzyVariable.h"
@@ -121,6 +124,17 @@ TEST(FuzzySetCrisp, IsAUserDefinedSingletonWithItsValueAsExpressionUntilEdited) 
   EXPECT_EQ(set->GetExpression(), "2.5000");
   set->GetValues()->GetItem(1)->SetY(0.5);
   EXPECT_EQ(set->GetExpression(), "");
+}
+
+TEST(FuzzySetCrisp, ExpressionIsTheValueAsTheFourDecimalFormatWritesIt) {
+  std::mt19937 random(77);
+  std::uniform_real_distribution<double> exponent(-8, 12);
+  auto set = Own(TFuzzySet::Create(nullptr));
+  for (int k = 0; k < 2000; ++k) {
+    const double x = (random() % 2 == 0 ? -1 : 1) * std::pow(10.0, exponent(random));
+    set->CreateCrispValue(x);
+    ASSERT_EQ(set->GetExpression(), Format(FuzzyFormatStr, x)) << x;
+  }
 }
 
 TEST(FuzzySetShapeType, GeneratedTypeLastsUntilThePointsAreEdited) {

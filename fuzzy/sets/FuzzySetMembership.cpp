@@ -8,10 +8,23 @@ namespace fuzzy {
 
 using membership_function::TListPoints;
 
-// A lookup is the hottest path of the library. On a short list (a triangle, a trapezoid) the
-// points are read straight from the list; the general routine searches longer ones.
+namespace {
+// Lists up to this long (a triangle, a trapezoid, a shoulder) are copied out before the lookup.
+constexpr int ShortList = 4;
+}  // namespace
+
+// A lookup is the hottest path of the library. A short list's points are fetched once each into
+// an array, which the lookup then reads as often as it needs; a longer list is searched in place.
 TFzyFloat TFuzzySet::DegreeOfMembership(TFzyFloat x) const {
-  return membership_function::MembershipAt(TListPoints(FValues), x);
+  const int count = FValues->GetCount();
+  if (count > ShortList) return membership_function::MembershipAt(TListPoints(FValues), x);
+  TFuzzyPoint points[ShortList];
+  for (int i = 0; i < count; ++i) {
+    const TFuzzySetValue* point = FValues->GetItem(i);
+    points[i] = {point->GetX(), point->GetY()};
+  }
+  return membership_function::MembershipAt(
+      membership_function::TArrayPoints({points, static_cast<std::size_t>(count)}), x);
 }
 
 int TFuzzySet::GetMaxYValueOfX(int start, int direction) const {

@@ -163,10 +163,6 @@ bool TFuzzySet::Intersects(const TFuzzySet* other) const {
 
 // ---- Unit routines -------------------------------------------------------------------------
 
-bool FloatEquals(TFzyFloat a, TFzyFloat b) {
-  return WithinPositionTolerance(a, b);
-}
-
 int Sign(TFzyFloat value) {
   if (value > 0.0) return 1;
   return value < 0.0 ? -1 : 0;

@@ -21,12 +21,34 @@ namespace {
 using TWalkPoint = TFuzzyPoint;
 using TWalkPoints = std::span<const TFuzzyPoint>;
 
-TFuzzyPoints PointsOf(const TFuzzySetValues* values) {
-  TFuzzyPoints points;
-  points.reserve(static_cast<std::size_t>(values->GetCount()));
-  for (const TFuzzySetValue* value : *values) points.push_back({value->GetX(), value->GetY()});
-  return points;
-}
+// A list's points as an array for one walk: on the stack for the short lists that rules and
+// crisp values have, on the heap beyond.
+class TPointCopy {
+ public:
+  explicit TPointCopy(const TFuzzySetValues* values) {
+    const auto count = static_cast<std::size_t>(values->GetCount());
+    TFuzzyPoint* points = FShort;
+    if (count > ShortCount) {
+      FLong.resize(count);
+      points = FLong.data();
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+      const TFuzzySetValue* value = values->GetItem(static_cast<int>(i));
+      points[i] = {value->GetX(), value->GetY()};
+    }
+    FPoints = {points, count};
+  }
+  TPointCopy(const TPointCopy&) = delete;
+  TPointCopy& operator=(const TPointCopy&) = delete;
+
+  std::span<const TFuzzyPoint> Points() const { return FPoints; }
+
+ private:
+  static constexpr std::size_t ShortCount = 32;
+  TFuzzyPoint FShort[ShortCount];
+  TFuzzyPoints FLong;
+  std::span<const TFuzzyPoint> FPoints;
+};
 
 // `level` lies strictly between `from` and `to`, in either direction.
 bool StrictlyBetween(TFzyFloat from, TFzyFloat level, TFzyFloat to) {
@@ -257,7 +279,8 @@ void PointsKeptByTidy(TWalkPoints points, std::vector<bool>& keep) {
 // order flags as they were, so they are restored: the closing clean-up then does what it would
 // have done after point-by-point deletion.
 void TidyOperatorResult(TFuzzySetValues* values) {
-  const TFuzzyPoints points = PointsOf(values);
+  const TPointCopy copy(values);
+  const std::span<const TFuzzyPoint> points = copy.Points();
   std::vector<bool> keep;
   PointsKeptByTidy(points, keep);
   if (std::find(keep.begin(), keep.end(), false) == keep.end()) return;
@@ -279,7 +302,9 @@ bool WalkPairwise(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b
 }
 
 bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit, bool unitSumEvents) {
-  return WalkPairwise(PointsOf(a->GetValues()), PointsOf(b->GetValues()), visit, unitSumEvents);
+  const TPointCopy pointsOfA(a->GetValues());
+  const TPointCopy pointsOfB(b->GetValues());
+  return WalkPairwise(pointsOfA.Points(), pointsOfB.Points(), visit, unitSumEvents);
 }
 
 void CombineInto(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TOperatorRule rule,
