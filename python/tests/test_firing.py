@@ -1,5 +1,6 @@
 import math
 import threading
+import types
 
 import numpy as np
 import pytest
@@ -22,7 +23,7 @@ def grid(count, seed=7):
     return np.random.default_rng(seed).uniform(0, 10, size=(count, 2))
 
 
-@pytest.mark.parametrize("form", ["matrix", "columns", "keywords", "list"])
+@pytest.mark.parametrize("form", ["matrix", "list", "columns", "mapping", "keywords"])
 def test_a_batch_equals_single_firings_row_by_row(tipping, form):
     rows = grid(200)
     single = [tipping.fire(service=s, food=f)["tip"].value for s, f in rows]
@@ -30,8 +31,10 @@ def test_a_batch_equals_single_firings_row_by_row(tipping, form):
         tips = tipping.fire_batch(rows)[:, 0]
     elif form == "list":
         tips = tipping.fire_batch(rows.tolist())[:, 0]
-    elif form == "columns":
-        tips = tipping.fire_batch({"food": rows[:, 1], "service": rows[:, 0], "other": 1})["tip"]
+    elif form in ("columns", "mapping"):
+        columns = {"food": rows[:, 1], "service": rows[:, 0], "other": 1}
+        batch = columns if form == "columns" else types.MappingProxyType(columns)
+        tips = tipping.fire_batch(batch)["tip"]
     else:
         tips = tipping.fire_batch(service=rows[:, 0], food=rows[:, 1])["tip"]
     np.testing.assert_array_equal(tips, single)
@@ -39,7 +42,8 @@ def test_a_batch_equals_single_firings_row_by_row(tipping, form):
 
 def test_a_number_stands_for_a_whole_column(tipping):
     tips = tipping.fire_batch(service=5, food=[2, 8])["tip"]
-    np.testing.assert_array_equal(tips, [tipping.fire(service=5, food=f)["tip"].value for f in (2, 8)])
+    single = [tipping.fire(service=5, food=f)["tip"].value for f in (2, 8)]
+    np.testing.assert_array_equal(tips, single)
 
 
 def test_no_rule_fired_gives_nan(partial):
@@ -87,7 +91,10 @@ def test_threads_firing_one_model_get_the_single_results(tipping):
     results = [None] * 4
 
     def fire(i):
-        results[i] = tipping.fire_batch(rows) if i % 2 else tipping.fire_batch(service=rows[:, 0], food=rows[:, 1])["tip"][:, None]
+        if i % 2:
+            results[i] = tipping.fire_batch(rows)
+        else:
+            results[i] = tipping.fire_batch(service=rows[:, 0], food=rows[:, 1])["tip"][:, None]
 
     threads = [threading.Thread(target=fire, args=(i,)) for i in range(4)]
     for thread in threads:

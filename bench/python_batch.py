@@ -5,7 +5,7 @@ Fires the tipping controller of bench/rules_bench.cpp over 100,000 rows of numpy
 2-D array and as a dict of columns, and runs that benchmark's BM_FireBatch/100000 for the cost
 of the same rows in C++. The Python layer should add at most 20 % at this size.
 
-    PYTHONPATH=build/python python3 python/bench_batch.py [--cpp build/bench/rules_bench]
+    PYTHONPATH=build/python python3 bench/python_batch.py [--cpp build/bench/rules_bench]
 
 Timings are the best of several runs; on a busy machine run it twice. It is not a test.
 """
