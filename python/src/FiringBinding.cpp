@@ -110,7 +110,7 @@ py::array_t<double> FireMatrix(const std::shared_ptr<TPyModel>& model, const py:
   const TRuleBase& rules = model->RequireRules();
   const auto width = static_cast<py::ssize_t>(rules.GetInputs().size());
   TInputArray rows = TInputArray::ensure(data);
-  if (!rows) throw py::error_already_set();
+  if (!rows) throw EPyInputError("a batch holds numbers", -1);
   if (rows.ndim() == 1 && width == 1) rows = rows.reshape({rows.shape(0), py::ssize_t{1}});
   if (rows.ndim() != 2 || rows.shape(1) != width) {
     throw EPyInputError("a batch is a 2-D array with a column per input (" + std::to_string(width) +
@@ -136,7 +136,8 @@ py::dict FireColumns(const std::shared_ptr<TPyModel>& model, const py::dict& col
     }
     inputs.push_back(TInputArray::ensure(columns[name]));
     if (!inputs.back() || inputs.back().ndim() > 1) {
-      throw EPyInputError("the column of " + variable->GetName() + " is not a 1-D array", -1);
+      throw EPyInputError("the column of " + variable->GetName() + " is not a 1-D array of numbers",
+                          -1);
     }
     if (inputs.back().ndim() == 0) continue;
     if (count >= 0 && inputs.back().shape(0) != count) {

@@ -82,6 +82,8 @@ def test_a_batch_names_the_row_it_refuses(tipping, batch, row):
         ({"service": [1, 2]}, "no column"),
         ({"service": [1, 2], "food": [1]}, "differ in length"),
         ({"service": [[1]], "food": [1]}, "1-D"),
+        ({"service": ["a"], "food": [1]}, "of numbers"),
+        ([["a", "b"]], "holds numbers"),
     ],
 )
 def test_a_batch_of_the_wrong_shape_is_refused(tipping, batch, message):
