@@ -70,13 +70,21 @@ void CheckNames(const TPyModel& model, const py::dict& inputs) {
   throw EPyInputError("row " + std::to_string(row) + ": " + message, row);
 }
 
+double NumberOf(const py::handle& name, const py::handle& value) {
+  try {
+    return py::cast<double>(value);
+  } catch (const py::cast_error&) {
+    throw EPyInputError("the value of " + std::string(py::str(name)) + " is not a number", -1);
+  }
+}
+
 py::dict Fire(const std::shared_ptr<TPyModel>& model, const py::object& given,
               const py::kwargs& named) {
   py::dict inputs = given.is_none() ? py::dict() : py::dict(given);
   for (const auto& [name, value] : named) inputs[name] = value;
   CheckNames(*model, inputs);
   std::map<std::string, double> values;
-  for (const auto& [name, value] : inputs) values[py::str(name)] = py::cast<double>(value);
+  for (const auto& [name, value] : inputs) values[py::str(name)] = NumberOf(name, value);
   TModelLock lock(*model);
   TRuleBase& rules = model->RequireRules();
   py::dict outcomes;
@@ -123,43 +131,62 @@ py::array_t<double> FireMatrix(const std::shared_ptr<TPyModel>& model, const py:
   return outputs;
 }
 
-// One array per input name (a number stands for a whole column) into one array per output.
-py::dict FireColumns(const std::shared_ptr<TPyModel>& model, const py::dict& columns) {
-  const TRuleBase& rules = model->RequireRules();
-  const std::size_t width = rules.GetInputs().size();
-  std::vector<TInputArray> inputs;
+// The column of one input: a 1-D array, or a number that stands for the whole column.
+TInputArray ColumnOf(const py::dict& columns, const TFuzzyVariable* variable) {
+  const py::str name(variable->GetName());
+  if (!columns.contains(name)) {
+    throw EPyInputError("the batch has no column for the input " + variable->GetName(), -1);
+  }
+  TInputArray column = TInputArray::ensure(columns[name]);
+  if (!column || column.ndim() > 1) {
+    throw EPyInputError("the column of " + variable->GetName() + " is not a 1-D array of numbers",
+                        -1);
+  }
+  return column;
+}
+
+// The length the columns share; 1 when every input is a number.
+py::ssize_t RowCount(const std::vector<TInputArray>& columns) {
   py::ssize_t count = -1;
-  for (const TFuzzyVariable* variable : rules.GetInputs()) {
-    const py::str name(variable->GetName());
-    if (!columns.contains(name)) {
-      throw EPyInputError("the batch has no column for the input " + variable->GetName(), -1);
-    }
-    inputs.push_back(TInputArray::ensure(columns[name]));
-    if (!inputs.back() || inputs.back().ndim() > 1) {
-      throw EPyInputError("the column of " + variable->GetName() + " is not a 1-D array of numbers",
-                          -1);
-    }
-    if (inputs.back().ndim() == 0) continue;
-    if (count >= 0 && inputs.back().shape(0) != count) {
+  for (const TInputArray& column : columns) {
+    if (column.ndim() == 0) continue;
+    if (count >= 0 && column.shape(0) != count) {
       throw EPyInputError("the columns differ in length", -1);
     }
-    count = inputs.back().shape(0);
+    count = column.shape(0);
   }
-  if (count < 0) count = 1;
+  return count < 0 ? 1 : count;
+}
+
+// The columns interleaved into rows, as the batch path reads them.
+std::vector<double> RowsOf(const std::vector<TInputArray>& columns, py::ssize_t count) {
+  const std::size_t width = columns.size();
   std::vector<double> rows(static_cast<std::size_t>(count) * width);
   for (std::size_t i = 0; i < width; ++i) {
-    const double* column = inputs[i].data();
-    const bool broadcast = inputs[i].ndim() == 0;
-    for (py::ssize_t r = 0; r < count; ++r) rows[r * width + i] = column[broadcast ? 0 : r];
+    const double* column = columns[i].data();
+    const py::ssize_t step = columns[i].ndim() == 0 ? 0 : 1;
+    for (py::ssize_t r = 0; r < count; ++r) rows[r * width + i] = column[r * step];
   }
+  return rows;
+}
+
+// One array per input name into one contiguous array per output name.
+py::dict FireColumns(const std::shared_ptr<TPyModel>& model, const py::dict& columns) {
+  const TRuleBase& rules = model->RequireRules();
+  std::vector<TInputArray> inputs;
+  for (const TFuzzyVariable* variable : rules.GetInputs()) {
+    inputs.push_back(ColumnOf(columns, variable));
+  }
+  const py::ssize_t count = RowCount(inputs);
+  const std::vector<double> rows = RowsOf(inputs, count);
   const std::size_t outputWidth = rules.GetOutputs().size();
   py::array_t<double> outputs({count, static_cast<py::ssize_t>(outputWidth)});
   FireRows(*model, rows.data(), static_cast<std::size_t>(count), outputs.mutable_data());
+  const py::object contiguous = py::module_::import("numpy").attr("ascontiguousarray");
   py::dict result;
   for (std::size_t o = 0; o < outputWidth; ++o) {
-    py::object column = outputs[py::make_tuple(py::slice(0, count, 1), o)];
     result[py::str(rules.GetOutputs()[o]->GetName())] =
-        py::module_::import("numpy").attr("ascontiguousarray")(column);
+        contiguous(outputs[py::make_tuple(py::slice(0, count, 1), o)]);
   }
   return result;
 }

@@ -52,6 +52,7 @@ def test_errors_form_one_family():
     [
         ({"service": 5}, "food"),
         ({"service": 5, "food": math.nan}, "not a number"),
+        ({"service": 5, "food": "good"}, "food is not a number"),
         ({"service": 11, "food": 5}, "outside its range"),
         ({"service": 5, "food": 5, "sevrice": 1}, "sevrice"),
     ],
