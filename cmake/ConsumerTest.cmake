@@ -6,6 +6,8 @@
 #   -DCXX_COMPILER     the C++ compiler          -DEXTRA_FLAGS    flags for compiling and linking
 #   -DLIBDIR           the install libdir (relative)
 #   -DCHECK_PROGRAM    whether the command-line program was built and must run
+#   -DPYTHON           the interpreter the Python module was built for (empty: not built)
+#   -DPYTHON_DIR       where the module is installed, relative to the prefix
 
 function(run_step what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -23,6 +25,16 @@ if(CHECK_PROGRAM)
   run_step("the installed program" "${prefix}/bin/fuzzy" --version)
   if(NOT step_output MATCHES "^fuzzy [0-9]")
     message(FATAL_ERROR "the installed program printed: ${step_output}")
+  endif()
+endif()
+
+if(PYTHON)
+  set(ENV{PYTHONPATH} "${prefix}/${PYTHON_DIR}")
+  # Two lines, not two statements joined by ";", which CMake would split into two arguments.
+  run_step("importing the installed Python module" "${PYTHON}" -c
+    "import fuzzy\nprint(fuzzy.Model('(deffuzzy x (range 0 1))').variables[0].name)")
+  if(NOT step_output MATCHES "^x")
+    message(FATAL_ERROR "the installed Python module printed: ${step_output}")
   endif()
 endif()
 

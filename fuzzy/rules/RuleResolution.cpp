@@ -6,31 +6,12 @@
 
 #include "fuzzy/framework/Exceptions.h"
 #include "fuzzy/logic/FuzzyLogic.h"
+#include "fuzzy/rules/DetachedSets.h"
 #include "fuzzy/rules/RuleBase.h"
 #include "fuzzy/rules/RuleErrors.h"
 #include "fuzzy/sets/FuzzySet.h"
 
 namespace fuzzy {
-
-namespace {
-
-// A private variable with the range and name of `variable`: sets made in it are clamped and
-// defuzzified over the same X range, but belong to no component.
-TOwned<TFuzzyVariable> ShadowOf(const TFuzzyVariable* variable) {
-  TOwned<TFuzzyVariable> shadow(TFuzzyVariable::Create(nullptr));
-  shadow->SetName(variable->GetName());
-  // Maximum first: a lower Minimum never pulls it along.
-  shadow->SetMaximum(variable->GetMaximum());
-  shadow->SetMinimum(variable->GetMinimum());
-  return shadow;
-}
-
-// Removes the sets that an evaluation left among `sets`, from index `count` on.
-void RemoveAddedSince(TFuzzySets* sets, int count) {
-  while (sets->GetCount() > count) sets->GetItem(sets->GetCount() - 1)->Free();
-}
-
-}  // namespace
 
 class TRuleBase::TResolver {
  public:
@@ -103,7 +84,7 @@ class TRuleBase::TResolver {
       auto& shadows = role == rlInput ? FBase.FInputSets : FBase.FOutputSets;
       use.Index = variables.size();
       variables.push_back(variable);
-      shadows.push_back(ShadowOf(variable));
+      shadows.push_back(DetachedVariableOf(variable));
     } else if (use.Role != role) {
       RefuseChain(variable->GetName(), use, line);
     }
@@ -122,21 +103,11 @@ class TRuleBase::TResolver {
   }
 
   // The set of the clause's expression, copied into `shadow`; the component keeps nothing.
-  TFuzzySet* Evaluated(TFuzzyVariable* variable, TFuzzyVariable* shadow, const TRuleClause& clause,
-                       int line) {
-    TCustomFuzzyLogicParser* parser = FBase.FLogic->GetParser();
-    if (parser == nullptr) throw EFzyException(SParserUnassigned);
-    TFuzzySets* sets = variable->GetItems();
-    const int count = sets->GetCount();
+  static TFuzzySet* Evaluated(TFuzzyVariable* variable, TFuzzyVariable* shadow,
+                              const TRuleClause& clause, int line) {
     try {
-      const TFuzzySet* result = parser->EvalFuzzyExpression(variable, clause.Expression);
-      if (result == nullptr) throw EFzyException("the expression has no result");
-      TFuzzySet* copy = shadow->GetItems()->Add();
-      copy->Assign(const_cast<TFuzzySet*>(result));
-      RemoveAddedSince(sets, count);
-      return copy;
+      return EvaluateDetached(variable, clause.Expression, shadow);
     } catch (const Exception& error) {
-      RemoveAddedSince(sets, count);
       throw EFzyRuleException("cannot evaluate \"" + clause.Expression + "\" over " +
                                   variable->GetName() + ": " + error.GetMessage(),
                               line, clause.Expression, error.GetMessage());
