@@ -1,6 +1,7 @@
 #include "fuzzy/consts/FuzzyNames.h"
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <optional>
 
@@ -67,7 +68,19 @@ std::string CreateFuzzyName(std::string_view LeftName, std::string_view RightNam
 }
 
 std::string CreateFuzzyName(std::string_view Name, std::string_view Operator, TFzyFloat Value) {
-  return Format(std::string("%s %s ") + FuzzyFormatStr, Embedded(Name), Operator, Value);
+  std::string name = Embedded(Name);
+  name += ' ';
+  name += Operator;
+  name += ' ';
+  name += FuzzyNumberText(Value);
+  return name;
+}
+
+std::string FuzzyNumberText(TFzyFloat Value) {
+  char buffer[512];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, Value, std::chars_format::fixed, 4);
+  return std::string(buffer, result.ptr);
 }
 
 std::string EscapeFuzzyName(std::string_view Name) {

@@ -21,6 +21,10 @@ std::string CreateFuzzyName(std::string_view LeftName, std::string_view RightNam
 // The bracketed name, the operator text and the value with four decimals: high ^X 0.5000.
 std::string CreateFuzzyName(std::string_view Name, std::string_view Operator, TFzyFloat Value);
 
+// A number as FuzzyFormatStr ("%.4f") formats it, without reading the format: names, crisp
+// values and written points are made so at every step of a firing and a write.
+std::string FuzzyNumberText(TFzyFloat Value);
+
 // A set's name as it stands in an expression: the escape character (a backslash) goes before
 // itself and before the characters that no name made by an operation holds but that would end
 // a word or start a token of their own (a double quote, |, ~, &, ;). Blanks, brackets,

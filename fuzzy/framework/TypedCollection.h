@@ -5,6 +5,7 @@
 #pragma once
 
 #include "fuzzy/framework/Collection.h"
+#include "fuzzy/framework/Downcast.h"
 
 namespace fuzzy {
 
@@ -14,7 +15,7 @@ class TTypedCollection {
   // The item's collection as that class, or null outside a collection or in one of another class.
   TTypedCollectionClass* Of(const TCollectionItem& item) const {
     if (FMemberships != item.GetMemberships()) {
-      FCollection = dynamic_cast<TTypedCollectionClass*>(item.GetCollection());
+      FCollection = Downcast<TTypedCollectionClass>(item.GetCollection());
       FMemberships = item.GetMemberships();
     }
     return FCollection;

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "fuzzy/consts/FuzzyNames.h"
 #include "fuzzy/consts/FuzzyTables.h"
 #include "fuzzy/framework/SysUtils.h"
 #include "fuzzy/framework/TextConsts.h"
@@ -28,7 +29,7 @@ std::string FormatNumbers(std::initializer_list<TFzyFloat> numbers) {
   std::string text;
   for (const TFzyFloat number : numbers) {
     if (!text.empty()) text += ' ';
-    text += Format(FuzzyFormatStr, number);
+    text += FuzzyNumberText(number);
   }
   return text;
 }

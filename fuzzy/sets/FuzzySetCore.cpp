@@ -1,6 +1,5 @@
 // TFuzzySet: construction and destruction, copying, naming, the owner chain, change
 // notification from the point list, the crisp value and the two text forms.
-#include <charconv>
 #include <string>
 
 #include "fuzzy/framework/Downcast.h"
@@ -175,24 +174,12 @@ void TFuzzySet::UpdateFuzzySetValues() {
 
 // ---- Crisp value and text ---------------------------------------------------------------
 
-namespace {
-
-// What Format gives for FuzzyFormatStr ("%.4f"), without reading the format: every crisp input
-// of a rule is named so.
-std::string FourDecimals(TFzyFloat x) {
-  char buffer[512];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 4);
-  return std::string(buffer, result.ptr);
-}
-
-}  // namespace
-
 void TFuzzySet::CreateCrispValue(TFzyFloat x) {
   TCollectionUpdate batch(FValues);
   FValues->Clear();
   CreateTriangleFunctionValues(x, x, x);
   batch.End();
-  FExpression = TFuzzyText(FourDecimals(x));
+  FExpression = TFuzzyText(FuzzyNumberText(x));
 }
 
 // Built by appending: GCC 12 misreads "(" + a temporary string as an overlapping copy.
