@@ -45,6 +45,9 @@ class TFuzzySetValue : public TGCollectionItem {
   explicit TFuzzySetValue(TCollection* collection);
 
  private:
+  // A list fills itself from a settled array without the per-point edits (AppendSettled).
+  friend class TFuzzySetValues;
+
   // The set whose range applies to this point, or null.
   TFuzzySet* GetFuzzySet() const;
   TFzyFloat ClampX(TFzyFloat value) const;

@@ -32,6 +32,16 @@ TFuzzySetValue* TFuzzySetValues::Add(TFzyFloat x, TFzyFloat y) {
   return value;
 }
 
+void TFuzzySetValues::AppendSettled(std::span<const TFuzzyPoint> points) {
+  TCollectionUpdate batch(this);
+  for (const TFuzzyPoint& point : points) {
+    TFuzzySetValue* value = Add();
+    value->FX = point.X;
+    value->FY = point.Y;
+  }
+  batch.End();
+}
+
 void TFuzzySetValues::SetItem(int index, TFuzzySetValue* value) {
   GetItem(index)->Assign(value);
 }

@@ -3,10 +3,12 @@
 // removes duplicates, reports changes to its set, and can resample itself to more points.
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "fuzzy/consts/FuzzyFloat.h"
 #include "fuzzy/framework/GCollection.h"
+#include "fuzzy/membership/FuzzyPoint.h"
 #include "fuzzy/membership/FuzzySetValue.h"
 
 namespace fuzzy {
@@ -26,6 +28,11 @@ class TFuzzySetValues : public TGCollectionOf<TFuzzySetValue> {
   using TGCollectionOf<TFuzzySetValue>::Add;
   // A new point, then its SetX(x) and SetY(y).
   TFuzzySetValue* Add(TFzyFloat x, TFzyFloat y);
+  // Fills an empty list, in one batch, with points that are already as its clean-up leaves
+  // them: in the list's X range, in order and free of duplicates. Each point joins with its
+  // coordinates, so none of the per-point checks and re-placing runs; the batch's end reports
+  // the change once, as it does for points added one by one.
+  void AppendSettled(std::span<const TFuzzyPoint> points);
   // Copies the values of `value` into the point stored at `index` (its Assign).
   void SetItem(int index, TFuzzySetValue* value);
   // Copies of every point of `other`, each placed as by SetValue.

@@ -231,6 +231,12 @@ class TFuzzySet : public TGCollectionItem {
   // Appends "(x y) " for every point, with four decimals.
   void AppendPointPairs(std::string& text) const;
   void GenerateDefaultShape(TFuzzySetType value);
+  // Operator with a family rule: the same result, its points built on arrays and installed in
+  // one step (FuzzySetWalk.cpp).
+  TFuzzySet* RuleOperator(const TFuzzySet* other, const std::string& operationName,
+                          long double (*rule)(TFzyFloat y1, TFzyFloat y2)) const;
+  // "<this> <operationName> <other>" from the operands' expressions, or names without one.
+  TFuzzyText OperatorExpression(const TFuzzySet* other, const std::string& operationName) const;
 
   TFuzzySetType FSetType = fstUserDefined;
   TFuzzyText FName;

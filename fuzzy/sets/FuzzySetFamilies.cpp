@@ -24,13 +24,6 @@ bool AppendPoint(TFuzzySetValues* result, TFzyFloat x, long double y) {
   return false;
 }
 
-// The operator that appends the points of `rule`.
-TFuzzyOperator AppendingRule(TOperatorRule rule) {
-  return [rule](TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat, TFzyFloat y2) {
-    return AppendPoint(result, x1, rule(y1, y2));
-  };
-}
-
 // Gives the points of min(membership, level), replacing the list in one batch when a point has
 // to be inserted or dropped; otherwise leaves it to the clipping of the cut hedge.
 void InsertLevelCrossings(TFuzzySetValues* values, TFzyFloat level) {
@@ -118,22 +111,22 @@ bool TFuzzySet::FuzzyOperatorUnionSum(TFuzzySetValues* result, TFzyFloat x1, TFz
 
 // The plain forms are the Zadeh rows themselves, not a call of the overridable forms.
 TFuzzySet* TFuzzySet::Intersection(const TFuzzySet* other) const {
-  return Operator(other, FuzzyIntersectionKeywords[foZadeh], FuzzyOperatorMin);
+  return RuleOperator(other, FuzzyIntersectionKeywords[foZadeh], operator_rules::Min);
 }
 
 TFuzzySet* TFuzzySet::Union(const TFuzzySet* other) const {
-  return Operator(other, FuzzyUnionKeywords[foZadeh], FuzzyOperatorMax);
+  return RuleOperator(other, FuzzyUnionKeywords[foZadeh], operator_rules::Max);
 }
 
 TFuzzySet* TFuzzySet::Intersection(const TFuzzySet* other, TFuzzyOperation operation) const {
   // The rule first: it validates the operation before the keyword table is read.
   const TOperatorRule rule = OperatorRule(operation, true);
-  return Operator(other, FuzzyIntersectionKeywords[operation], AppendingRule(rule));
+  return RuleOperator(other, FuzzyIntersectionKeywords[operation], rule);
 }
 
 TFuzzySet* TFuzzySet::Union(const TFuzzySet* other, TFuzzyOperation operation) const {
   const TOperatorRule rule = OperatorRule(operation, false);
-  return Operator(other, FuzzyUnionKeywords[operation], AppendingRule(rule));
+  return RuleOperator(other, FuzzyUnionKeywords[operation], rule);
 }
 
 TFuzzySet* TFuzzySet::Infer(const TFuzzySet* other, TFuzzyInferenceMethod method,

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "fuzzy/membership/FuzzySetValues.h"
+#include "fuzzy/membership/PointBuffer.h"
 #include "fuzzy/membership/PositionTolerance.h"
 #include "fuzzy/sets/FreeOnError.h"
+#include "fuzzy/sets/FuzzyOperatorRules.h"
 #include "fuzzy/sets/FuzzySet.h"
 #include "fuzzy/sets/PairwiseWalk.h"
 
@@ -47,10 +50,37 @@ TFuzzySet* TFuzzySet::Operator(const TFuzzySet* other, const std::string& operat
     return op(points, x1, y1, x2, y2);
   };
   WalkIntoResult(this, other, points, visit, BendsAtUnitSum(operationName));
-  const TFuzzyText between(" " + operationName + " ");
-  result->SetExpression(TFuzzyText::Join({OperandExpression(FExpression, FName), between,
-                                          OperandExpression(other->FExpression, other->FName)}));
+  result->SetExpression(OperatorExpression(other, operationName));
   return result.Release();
+}
+
+TFuzzySet* TFuzzySet::RuleOperator(const TFuzzySet* other, const std::string& operationName,
+                                   TOperatorRule rule) const {
+  // A list of another class may watch its edits; it gets them one by one, as Operator makes them.
+  if (typeid(*FValues) != typeid(TFuzzySetValues)) {
+    return Operator(
+        other, operationName,
+        [rule](TFuzzySetValues* result, TFzyFloat x1, TFzyFloat y1, TFzyFloat, TFzyFloat y2) {
+          result->Add(x1, static_cast<TFzyFloat>(rule(y1, y2)));
+          return false;
+        });
+  }
+  TFreeOnError<TFuzzySet> result(GetClassType().Create(TCollectionItem::GetCollection()));
+  result->SetNameText(CreateFuzzyName(FName, other->FName, operationName));
+  TPointBuffer points;
+  points.Reset(result->GetXRange(1), result->GetXRange(0));
+  std::vector<bool> keep;
+  CombineInto(this, other, rule, BendsAtUnitSum(operationName), points, keep);
+  result->GetValues()->AppendSettled(points.Points());
+  result->SetExpression(OperatorExpression(other, operationName));
+  return result.Release();
+}
+
+TFuzzyText TFuzzySet::OperatorExpression(const TFuzzySet* other,
+                                         const std::string& operationName) const {
+  const TFuzzyText between(" " + operationName + " ");
+  return TFuzzyText::Join({OperandExpression(FExpression, FName), between,
+                           OperandExpression(other->FExpression, other->FName)});
 }
 
 // ---- Geometry ------------------------------------------------------------------------------

@@ -334,6 +334,13 @@ void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* poi
   batch.End();
 }
 
+void CombineInto(const TFuzzySet* a, const TFuzzySet* b, TOperatorRule rule, bool unitSumEvents,
+                 TPointBuffer& result, std::vector<bool>& keep) {
+  const TPointCopy pointsOfA(a->GetValues());
+  const TPointCopy pointsOfB(b->GetValues());
+  CombineInto(pointsOfA.Points(), pointsOfB.Points(), rule, unitSumEvents, result, keep);
+}
+
 bool BendsAtUnitSum(const std::string& operationName) {
   return operationName == FuzzyIntersectionKeywords[foBoundedSum] ||
          operationName == FuzzyUnionKeywords[foBoundedSum];

@@ -58,6 +58,9 @@ bool WalkPairwise(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b
 // calls allocate nothing.
 void CombineInto(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TOperatorRule rule,
                  bool unitSumEvents, TPointBuffer& result, std::vector<bool>& keep);
+// The same over two sets' points.
+void CombineInto(const TFuzzySet* a, const TFuzzySet* b, TOperatorRule rule, bool unitSumEvents,
+                 TPointBuffer& result, std::vector<bool>& keep);
 
 // Fills an operator result inside one batch of its point list `points`: the walk of `a` against
 // `b`, whose visits append the points, then the tidy step unless a visit stopped the walk or an
