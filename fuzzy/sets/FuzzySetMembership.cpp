@@ -23,6 +23,17 @@ TFzyFloat TFuzzySet::DegreeOfMembership(TFzyFloat x) const {
     const TFuzzySetValue* point = FValues->GetItem(i);
     points[i] = {point->GetX(), point->GetY()};
   }
+  // Strictly inside the list and off its points, the first point not below x closes the
+  // segment holding x: the line through it is the answer, as the general routine finds it.
+  if (count > 1 && x > points[0].X && x < points[count - 1].X) {
+    int right = 1;
+    while (points[right].X < x) ++right;
+    if (points[right].X != x) {
+      const TFuzzyPoint& left = points[right - 1];
+      return membership_function::InterpolateY(left.X, left.Y, points[right].X, points[right].Y,
+                                               x);
+    }
+  }
   return membership_function::MembershipAt(
       membership_function::TArrayPoints({points, static_cast<std::size_t>(count)}), x);
 }
