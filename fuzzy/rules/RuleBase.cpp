@@ -20,6 +20,8 @@ TRuleBase::TRuleBase(TFuzzyLogic* logic, const std::string& text)
   Resolve();
   FPremiseStrengths.resize(FPremises.size());
   FCrisp.resize(FInputs.size());
+  FInputValues.resize(FInputs.size());
+  FSugenoSums.resize(FOutputs.size());
   for (std::size_t i = 0; i < FInputs.size(); ++i) FCrisp[i] = FInputSets[i]->GetItems()->Add();
   FAccumulated.resize(FOutputs.size(), nullptr);
   FDefaults.resize(FOutputs.size(), std::numeric_limits<TFzyFloat>::quiet_NaN());
@@ -30,6 +32,7 @@ TRuleBase::TRuleBase(TFuzzyLogic* logic, const std::string& text)
       ++FOutcomes[conclusion.Variable].RuleCount;
     }
   }
+  ApplyTextSettings(text);
 }
 
 void TRuleBase::SetThreshold(std::optional<TFzyFloat> value) {

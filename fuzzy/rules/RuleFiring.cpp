@@ -98,7 +98,8 @@ void TRuleBase::FireRow(const TFzyFloat* inputs, std::size_t row) {
 
 void TRuleBase::SetCrispInputs(const TFzyFloat* inputs, std::size_t row) {
   for (std::size_t i = 0; i < FInputs.size(); ++i) {
-    FCrisp[i]->CreateCrispValue(CheckedInput(i, inputs[i], row));
+    FInputValues[i] = CheckedInput(i, inputs[i], row);
+    FCrisp[i]->CreateCrispValue(FInputValues[i]);
   }
 }
 
@@ -127,7 +128,7 @@ TFzyFloat TRuleBase::ConditionStrength(const TRuleText& rule, const TResolvedRul
     const TFzyFloat right = FStack.back();
     FStack.pop_back();
     TFzyFloat& left = FStack.back();
-    left = step.Kind == TConditionStep::ckAnd ? std::min(left, right) : std::max(left, right);
+    left = CombineStrengths(step.Kind, left, right);
   }
   return FStack.back();
 }
@@ -135,7 +136,11 @@ TFzyFloat TRuleBase::ConditionStrength(const TRuleText& rule, const TResolvedRul
 void TRuleBase::Conclude(std::size_t rule, const TResolvedClause& conclusion, TFzyFloat strength) {
   // A strength equal to the threshold fires, as in AssertRule.
   if (strength < EffectiveThreshold(conclusion.Variable)) return;
-  Accumulate(conclusion.Variable, conclusion.Set, strength);
+  if (conclusion.Sugeno >= 0) {
+    AccumulateSugeno(conclusion, strength);
+  } else {
+    Accumulate(conclusion.Variable, conclusion.Set, strength);
+  }
   FOutcomes[conclusion.Variable].Fired.push_back({rule, FRules[rule].Line, strength});
 }
 
@@ -157,6 +162,7 @@ void TRuleBase::Accumulate(std::size_t output, const TFuzzySet* conclusion, TFzy
 }
 
 void TRuleBase::Defuzzify(TRuleOutcome& outcome, std::size_t output) const {
+  if (FIsSugeno[output]) return DefuzzifySugeno(outcome, output);
   const TFuzzySet* result = FAccumulated[output];
   outcome.Result = result;
   if (result == nullptr || Height(result) <= 0.0) {
@@ -171,6 +177,7 @@ void TRuleBase::Defuzzify(TRuleOutcome& outcome, std::size_t output) const {
 
 void TRuleBase::ClearResults() {
   for (TFuzzySet*& accumulated : FAccumulated) FreeAndNil(accumulated);
+  std::fill(FSugenoSums.begin(), FSugenoSums.end(), TSugenoSums());
   for (TRuleOutcome& outcome : FOutcomes) {
     outcome.Result = nullptr;
     outcome.Fired.clear();
