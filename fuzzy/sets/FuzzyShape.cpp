@@ -109,9 +109,9 @@ std::string CurveFault(const TFuzzyShape& shape) {
       return p[1] != 0 && p[2] > 0 ? "" : "the width must not be 0 and the slope must be above 0";
     case fskSpline:
     case fskSplineDecline:
-      return p[0] < p[1] ? "" : "the left end must lie below the right end";
+      return p[0] <= p[1] ? "" : "the left end must not lie above the right end";
     case fskSplinePi:
-      return Ordered(p) && p[0] < p[1] && p[2] < p[3] ? "" : "the corners must rise";
+      return Ordered(p) ? "" : "the corners must not decrease";
     case fskCosine:
       return p[1] > 0 ? "" : "the width must be above 0";
     default:
@@ -216,6 +216,7 @@ class TCurveSampler {
 
  private:
   void SamplePiece(long double from, long double to) {
+    if (!(to > from)) return;
     constexpr int Halvings = 32;
     while (ChordError(from, to) > FLimit) {
       long double reach = from;

@@ -128,7 +128,7 @@ TEST(FuzzyShapeSampling, ConstantIsASingletonAndLinearHasNoPoints) {
 const TFuzzyShape BadShapes[] = {
     {fskGauss, {5, 0}, {}},          {fskGauss, {5}, {}},
     {fskGauss, {NAN, 1}, {}},        {fskTrapezoid, {1, 3, 2, 4}, {}},
-    {fskBell, {5, 0, 1}, {}},        {fskSpline, {4, 4}, {}},
+    {fskBell, {5, 0, 1}, {}},        {fskSpline, {5, 4}, {}},
     {fskSplinePi, {1, 2, 6, 5}, {}}, {fskCosine, {1, -1}, {}},
     {fskLinear, {1, 2}, {}},         {fskGauss2, {1, 1, 2, 0}, {}},
     {fskSigmoid, {INFINITY, 1}, {}},
