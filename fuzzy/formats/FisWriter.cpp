@@ -42,7 +42,7 @@ class TFisWriter {
 
   std::string Write() {
     CheckKind();
-    CheckThresholds();
+    CheckFiresEveryRule(FRules, FisName);
     std::string text = System();
     for (std::size_t i = 0; i < FInputs.size(); ++i) text += Variable("Input", i, FInputs[i]);
     for (std::size_t i = 0; i < FOutputs.size(); ++i) text += Variable("Output", i, FOutputs[i]);
@@ -61,16 +61,6 @@ class TFisWriter {
         Refuse(".fis cannot mix the Takagi-Sugeno output " +
                (sugeno ? FOutputs[o] : FOutputs[0])->GetName() + " with the fuzzy-set output " +
                (sugeno ? FOutputs[0] : FOutputs[o])->GetName());
-      }
-    }
-  }
-
-  void CheckThresholds() const {
-    for (std::size_t o = 0; o < FRules.GetOutputs().size(); ++o) {
-      if (FRules.EffectiveThreshold(o) > 0) {
-        Refuse("the rules fire from a threshold of " +
-               FormatExactNumber(FRules.EffectiveThreshold(o)) +
-               ", and .fis fires every rule: give the rules \"use threshold 0\"");
       }
     }
   }

@@ -56,4 +56,28 @@ inline TFuzzyModel ThroughOwnFormat(const TFuzzyModel& model) {
   return copy;
 }
 
+// A model text with `From` replaced by `To` ("<cut>": the text ends where `From` stood), and
+// the error that reading it must end in.
+struct TBadModel {
+  const char* From;
+  const char* To;
+  int Line;
+  const char* Message;
+};
+
+template <class TRead>
+void ExpectReadError(TRead&& read, std::string text, const TBadModel& bad) {
+  const std::size_t at = text.find(bad.From);
+  ASSERT_NE(at, std::string::npos) << bad.From;
+  text.replace(at, std::string(bad.From).size(), bad.To);
+  if (std::string(bad.To) == "<cut>") text.resize(at);
+  try {
+    read(text);
+    FAIL() << "no error for " << bad.To;
+  } catch (const EFzyParseException& error) {
+    EXPECT_EQ(error.GetLine(), bad.Line) << error.GetMessage();
+    EXPECT_NE(error.GetMessage().find(bad.Message), std::string::npos) << error.GetMessage();
+  }
+}
+
 }  // namespace fuzzy::testing_support

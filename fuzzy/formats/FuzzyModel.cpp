@@ -73,6 +73,16 @@ std::vector<TModelTerm> DescribeModelTerms(const TFuzzyVariable* variable) {
   return terms;
 }
 
+void CheckFiresEveryRule(const TRuleBase& rules, const std::string& format) {
+  for (std::size_t o = 0; o < rules.GetOutputs().size(); ++o) {
+    if (rules.EffectiveThreshold(o) > 0) {
+      throw EFzyException("the rules fire from a threshold of " +
+                          FormatExactNumber(rules.EffectiveThreshold(o)) + ", and " + format +
+                          " fires every rule: give the rules \"use threshold 0\"");
+    }
+  }
+}
+
 TModelBuilder::TModelBuilder() = default;
 
 void TModelBuilder::Refuse(const std::string& message, int line) {

@@ -43,6 +43,10 @@ struct TModelTerm {
 
 std::vector<TModelTerm> DescribeModelTerms(const TFuzzyVariable* variable);
 
+// The formats fire every rule; a rule base with a threshold above 0 would fire otherwise once
+// written, so EFzyException says how to make it fit.
+void CheckFiresEveryRule(const TRuleBase& rules, const std::string& format);
+
 // Builds a model from a format's parts, each with its source line. Every refusal raises
 // EFzyParseException "line N: ..." with that line.
 class TModelBuilder {
