@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "fuzzy/formats/FuzzyModel.h"
+#include "fuzzy/formats/ModelFormats.h"
 #include "fuzzy/membership/FuzzySetValues.h"
 #include "fuzzy/rules/RuleSettings.h"
 
@@ -44,15 +45,9 @@ inline void ExpectSameModel(const TFuzzyModel& expected, const TFuzzyModel& actu
 
 // The model written as definitions and rules text, and read back from them.
 inline TFuzzyModel ThroughOwnFormat(const TFuzzyModel& model) {
-  std::string definitions;
-  for (TFuzzyVariable* variable : *model.Logic->GetItems()) {
-    definitions += model.Parser->PrettyPrint(variable) + "\n";
-  }
-  TFuzzyModel copy;
+  TFuzzyModel copy = ReadOwnModel(WriteOwnDefinitions(model), WriteOwnRules(model));
   copy.Name = model.Name;
   copy.Outputs = model.Outputs;
-  copy.Parser->ParseFuzzyLogic(definitions);
-  copy.Rules = Own(TRuleBase::Create(copy.Logic.get(), FormatRuleBase(*model.Rules)));
   return copy;
 }
 
