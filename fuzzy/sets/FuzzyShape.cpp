@@ -225,8 +225,10 @@ class TCurveSampler {
         const long double middle = (reach + beyond) / 2;
         (ChordError(from, middle) <= FLimit ? reach : beyond) = middle;
       }
-      // Rounding can leave no step that holds; the narrowest one still moves on.
+      // Rounding can leave no step that holds; the narrowest one still moves on, and where even
+      // that cannot move (a curve far narrower than its numbers can tell) the piece ends.
       if (reach == from) reach = beyond;
+      if (!(reach > from)) reach = to;
       Push(reach);
       from = reach;
     }
