@@ -9,6 +9,7 @@
 #include "fuzzy/formats/FclFormat.h"
 #include "fuzzy/formats/FclTokens.h"
 #include "fuzzy/formats/FormatMethods.h"
+#include "fuzzy/formats/FormatShapes.h"
 #include "fuzzy/formats/FormatText.h"
 #include "fuzzy/framework/SysUtils.h"
 
@@ -40,23 +41,6 @@ struct TFclVariable {
   TFzyFloat Maximum = 0.0;
   std::vector<TFclTerm> Terms;
   std::optional<TFzyFloat> Default;
-};
-
-// An FCL function: its shape and how its numbers map onto the shape's parameters.
-struct TFclFunction {
-  const char* Name;
-  TFuzzyShapeKind Kind;
-  std::vector<std::size_t> Order;  // Order[i]: which FCL number becomes parameter i
-};
-
-const TFclFunction FclFunctions[] = {
-    {"TRAPE", fskTrapezoid, {0, 1, 2, 3}},
-    {"GAUSS", fskGauss, {0, 1}},
-    {"GBELL", fskBell, {2, 0, 1}},
-    {"SIGM", fskSigmoid, {1, 0}},
-    {"DSIGM", fskSigmoidDifference, {1, 0, 3, 2}},
-    {"COSINE", fskCosine, {0, 1}},
-    {"SINGLETON", fskConstant, {0}},
 };
 
 class TFclReader {
@@ -238,16 +222,14 @@ class TFclReader {
       term.Numbers = numbers;
       return;
     }
-    for (const TFclFunction& known : FclFunctions) {
-      if (function != known.Name) continue;
-      if (numbers.size() != known.Order.size()) {
-        Refuse(word.Text + " takes " + std::to_string(known.Order.size()) + " numbers, not " +
+    if (const TFormatShape* known = FormatShapeNamed(FclShapes(), function)) {
+      if (numbers.size() != known->Order.size()) {
+        Refuse(word.Text + " takes " + std::to_string(known->Order.size()) + " numbers, not " +
                    std::to_string(numbers.size()),
                word.Line);
       }
       term.Body = TFclTerm::tbShape;
-      term.Shape.Kind = known.Kind;
-      for (const std::size_t from : known.Order) term.Shape.Parameters.push_back(numbers[from]);
+      term.Shape = {known->Kind, ShapeParameters(*known, numbers), {}};
       return;
     }
     Refuse("the function \"" + word.Text + "\" has no counterpart among the shapes", word.Line);

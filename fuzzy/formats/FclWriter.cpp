@@ -6,8 +6,10 @@
 #include "fuzzy/consts/FuzzyExceptions.h"
 #include "fuzzy/formats/FclFormat.h"
 #include "fuzzy/formats/FormatMethods.h"
+#include "fuzzy/formats/FormatShapes.h"
 #include "fuzzy/formats/FormatText.h"
 #include "fuzzy/formats/ModelRules.h"
+#include "fuzzy/framework/SysUtils.h"
 
 namespace fuzzy {
 
@@ -28,29 +30,17 @@ std::string PointList(const std::vector<TShapePoint>& points) {
   return text;
 }
 
+// A constant as its bare number; a curve FCL has no function for as its points.
 std::string ShapeBody(const TModelTerm& term, const TFuzzyVariable* variable) {
   const std::vector<TFzyFloat>& p = term.Shape.Parameters;
-  switch (term.Shape.Kind) {
-    case fskTrapezoid:
-      return "trape " + Numbers(p);
-    case fskGauss:
-      return "gauss " + Numbers(p);
-    case fskBell:
-      return "gbell " + Numbers({p[1], p[2], p[0]});
-    case fskSigmoid:
-      return "sigm " + Numbers({p[1], p[0]});
-    case fskSigmoidDifference:
-      return "dsigm " + Numbers({p[1], p[0], p[3], p[2]});
-    case fskCosine:
-      return "cosine " + Numbers(p);
-    case fskConstant:
-      return FormatExactNumber(p[0]);
-    case fskLinear:
-      throw EFzyException("the term " + term.Name + " of " + variable->GetName() +
-                          " is linear, which FCL cannot hold");
-    default:
-      return PointList(term.Points);
+  if (term.Shape.Kind == fskConstant) return FormatExactNumber(p[0]);
+  if (term.Shape.Kind == fskLinear) {
+    throw EFzyException("the term " + term.Name + " of " + variable->GetName() +
+                        " is linear, which FCL cannot hold");
   }
+  const TFormatShape* known = FormatShapeOfKind(FclShapes(), term.Shape.Kind);
+  if (known == nullptr) return PointList(term.Points);
+  return LowerCase(known->Name) + " " + Numbers(FormatNumbers(*known, p));
 }
 
 std::string TermBody(const TModelTerm& term, const TFuzzyVariable* variable) {

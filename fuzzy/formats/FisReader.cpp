@@ -9,6 +9,7 @@
 
 #include "fuzzy/formats/FisFormat.h"
 #include "fuzzy/formats/FormatMethods.h"
+#include "fuzzy/formats/FormatShapes.h"
 #include "fuzzy/formats/FormatText.h"
 #include "fuzzy/framework/SysUtils.h"
 
@@ -207,7 +208,7 @@ class TFisReader {
     if (FInputs < 0 || FOutputs < 0) {
       Refuse("[System] needs NumInputs and NumOutputs", system->Line);
     }
-    CheckMethodsFit(system->Line);
+    CheckMethodsFit();
   }
 
   void ReadSystemEntry(const TFisEntry& entry) {
@@ -243,14 +244,13 @@ class TFisReader {
     return false;
   }
 
-  void CheckMethodsFit(int line) const {
+  void CheckMethodsFit() const {
     const bool weighted = FDefuzzification.first.rfind("sugeno", 0) == 0;
     if (!FDefuzzification.first.empty() && weighted != FSugeno) {
       Refuse(std::string("a ") + (FSugeno ? "sugeno" : "mamdani") + " model cannot take that " +
                  "DefuzzMethod",
              FDefuzzification.second);
     }
-    (void)line;
   }
 
   void ReadVariables(bool outputs) {
@@ -295,51 +295,24 @@ class TFisReader {
   }
 
   TFuzzyShape ShapeOf(const TFisTerm& term) const {
-    const std::vector<TFzyFloat>& p = term.Parameters;
-    const auto take = [&](TFuzzyShapeKind kind, std::size_t count) -> std::vector<TFzyFloat> {
-      if (p.size() != count) {
-        Refuse(term.Type + " takes " + std::to_string(count) + " numbers, not " +
-                   std::to_string(p.size()),
-               term.Line);
-      }
-      (void)kind;
-      return p;
-    };
-    if (term.Type == "trapmf") return {fskTrapezoid, take(fskTrapezoid, 4), {}};
-    if (term.Type == "gaussmf") {
-      take(fskGauss, 2);
-      return {fskGauss, {p[1], p[0]}, {}};
+    const bool linear = term.Type == "linear";
+    const TFormatShape* known = FormatShapeNamed(FisShapes(), term.Type);
+    if (known == nullptr && !linear) {
+      Refuse("the membership function '" + term.Type + "' has no counterpart among the shapes",
+             term.Line);
     }
-    if (term.Type == "gauss2mf") {
-      take(fskGauss2, 4);
-      return {fskGauss2, {p[1], p[0], p[3], p[2]}, {}};
+    const std::size_t count = linear ? FInputNames.size() + 1 : known->Order.size();
+    if (term.Parameters.size() != count) {
+      Refuse(term.Type + " takes " + std::to_string(count) + " numbers, not " +
+                 std::to_string(term.Parameters.size()),
+             term.Line);
     }
-    if (term.Type == "gbellmf") {
-      take(fskBell, 3);
-      return {fskBell, {p[2], p[0], p[1]}, {}};
-    }
-    if (term.Type == "sigmf") {
-      take(fskSigmoid, 2);
-      return {fskSigmoid, {p[1], p[0]}, {}};
-    }
-    if (term.Type == "dsigmf" || term.Type == "psigmf") {
-      take(fskSigmoidDifference, 4);
-      return {term.Type == "dsigmf" ? fskSigmoidDifference : fskSigmoidProduct,
-              {p[1], p[0], p[3], p[2]},
-              {}};
-    }
-    if (term.Type == "smf") return {fskSpline, take(fskSpline, 2), {}};
-    if (term.Type == "zmf") return {fskSplineDecline, take(fskSplineDecline, 2), {}};
-    if (term.Type == "pimf") return {fskSplinePi, take(fskSplinePi, 4), {}};
-    if (term.Type == "constant") return {fskConstant, take(fskConstant, 1), {}};
-    if (term.Type == "linear") return LinearOf(term, take(fskLinear, FInputNames.size() + 1));
-    Refuse("the membership function '" + term.Type + "' has no counterpart among the shapes",
-           term.Line);
+    if (linear) return LinearOf(term.Parameters);
+    return {known->Kind, ShapeParameters(*known, term.Parameters), {}};
   }
 
   // .fis lists the coefficients in input order and the constant last.
-  TFuzzyShape LinearOf(const TFisTerm& term, const std::vector<TFzyFloat>& p) const {
-    (void)term;
+  TFuzzyShape LinearOf(const std::vector<TFzyFloat>& p) const {
     TFuzzyShape shape{fskLinear, {p.back()}, {}};
     for (std::size_t i = 0; i + 1 < p.size(); ++i) {
       shape.Inputs.push_back(FInputNames[i]);

@@ -5,6 +5,7 @@
 #include "fuzzy/consts/FuzzyExceptions.h"
 #include "fuzzy/formats/FisFormat.h"
 #include "fuzzy/formats/FormatMethods.h"
+#include "fuzzy/formats/FormatShapes.h"
 #include "fuzzy/formats/FormatText.h"
 #include "fuzzy/formats/ModelRules.h"
 
@@ -103,36 +104,16 @@ class TFisWriter {
       Refuse("the term " + term.Name + " of " + variable->GetName() +
              " is a point list, which .fis cannot hold");
     }
-    const std::vector<TFzyFloat>& p = term.Shape.Parameters;
-    switch (term.Shape.Kind) {
-      case fskTrapezoid:
-        return "'trapmf'," + Bracketed(p);
-      case fskGauss:
-        return "'gaussmf'," + Bracketed({p[1], p[0]});
-      case fskGauss2:
-        return "'gauss2mf'," + Bracketed({p[1], p[0], p[3], p[2]});
-      case fskBell:
-        return "'gbellmf'," + Bracketed({p[1], p[2], p[0]});
-      case fskSigmoid:
-        return "'sigmf'," + Bracketed({p[1], p[0]});
-      case fskSigmoidDifference:
-        return "'dsigmf'," + Bracketed({p[1], p[0], p[3], p[2]});
-      case fskSigmoidProduct:
-        return "'psigmf'," + Bracketed({p[1], p[0], p[3], p[2]});
-      case fskSpline:
-        return "'smf'," + Bracketed(p);
-      case fskSplineDecline:
-        return "'zmf'," + Bracketed(p);
-      case fskSplinePi:
-        return "'pimf'," + Bracketed(p);
-      case fskConstant:
-        return "'constant'," + Bracketed(p);
-      case fskLinear:
-        return "'linear'," + Bracketed(LinearCoefficients(term.Shape, variable));
-      default:
-        Refuse("the term " + term.Name + " of " + variable->GetName() + " is a " +
-               FuzzyShapeName(term.Shape.Kind) + ", which .fis cannot hold");
+    if (term.Shape.Kind == fskLinear) {
+      return "'linear'," + Bracketed(LinearCoefficients(term.Shape, variable));
     }
+    const TFormatShape* known = FormatShapeOfKind(FisShapes(), term.Shape.Kind);
+    if (known == nullptr) {
+      Refuse("the term " + term.Name + " of " + variable->GetName() + " is a " +
+             FuzzyShapeName(term.Shape.Kind) + ", which .fis cannot hold");
+    }
+    return "'" + std::string(known->Name) + "'," +
+           Bracketed(FormatNumbers(*known, term.Shape.Parameters));
   }
 
   // One coefficient per input in .fis order, then the constant.

@@ -4,6 +4,7 @@
 
 #include "fuzzy/consts/FuzzyExceptions.h"
 #include "fuzzy/consts/FuzzyTables.h"
+#include "fuzzy/logic/FuzzyLogic.h"
 #include "fuzzy/rules/RuleBase.h"
 
 namespace fuzzy {

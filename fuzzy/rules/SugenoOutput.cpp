@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "fuzzy/logic/FuzzyLogic.h"
 #include "fuzzy/rules/RuleBase.h"
 #include "fuzzy/sets/FuzzyOperatorRules.h"
 
