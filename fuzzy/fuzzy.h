@@ -2,6 +2,9 @@
 #pragma once
 
 #include "fuzzy/consts/FuzzyConsts.h"
+#include "fuzzy/formats/FclFormat.h"
+#include "fuzzy/formats/FisFormat.h"
+#include "fuzzy/formats/ModelFormats.h"
 #include "fuzzy/framework/ClassRef.h"
 #include "fuzzy/framework/Collection.h"
 #include "fuzzy/framework/Component.h"
@@ -27,4 +30,6 @@
 #include "fuzzy/logic/FuzzyLogic.h"
 #include "fuzzy/membership/FuzzySetValues.h"
 #include "fuzzy/rules/RuleBase.h"
+#include "fuzzy/rules/RuleErrors.h"
+#include "fuzzy/rules/RuleSettings.h"
 #include "fuzzy/sets/FuzzySet.h"

@@ -18,7 +18,11 @@ void CheckOne(const std::string& path, bool autoTerms) {
   std::cout << path << ": OK, "
             << Counted(static_cast<long long>(definitions.GetVariables().size()), "variable",
                        "variables")
-            << ", " << Counted(definitions.CountTerms(), "term", "terms") << "\n";
+            << ", " << Counted(definitions.CountTerms(), "term", "terms");
+  if (const TRuleBase* rules = definitions.GetModelRules()) {
+    std::cout << ", " << Counted(static_cast<long long>(rules->GetRules().size()), "rule", "rules");
+  }
+  std::cout << "\n";
 }
 
 }  // namespace

@@ -16,9 +16,10 @@ constexpr const char* AutoTermsHelp =
 
 std::vector<TCommand> MakeCommands() {
   return {
-      {"check", "FILE...", "check definition files",
-       std::string("Reads each file and prints OK with its number of variables and terms, or\n"
-                   "the first error in it with file, line and message.\n\nOptions:\n") +
+      {"check", "FILE...", "check definition files and .fis or FCL models",
+       std::string("Reads each file and prints OK with its number of variables and terms (and\n"
+                   "rules, for a .fis or .fcl model), or the first error in it with file, line\n"
+                   "and message.\n\nOptions:\n") +
            AutoTermsHelp,
        RunCheck},
       {"print", "FILE [--interface]", "write definitions back in the library's own layout",
@@ -44,10 +45,13 @@ std::vector<TCommand> MakeCommands() {
                    "  -o, --output OUT.svg  the file to write (required)\n") +
            AutoTermsHelp,
        RunPlot},
-      {"infer", "FILE RULES (--set VARIABLE=VALUE... | --input TABLE) [--plot OUT.svg]",
-       "fire the rules of a rule file for crisp inputs",
+      {"infer",
+       "(FILE RULES | MODEL.fis | MODEL.fcl) (--set VARIABLE=VALUE... | --input TABLE) "
+       "[--plot OUT.svg]",
+       "fire the rules of a rule file or a model for crisp inputs",
        std::string(
-           "Reads the definitions of FILE and the rules of RULES, one rule a line:\n"
+           "Reads a .fis or FCL model, or the definitions of FILE and the rules of RULES, one\n"
+           "rule a line:\n"
            "  if V is E [and|or V is E]... then V is E [and V is E]... [with WEIGHT]\n"
            "(\"#\" starts a comment, \"and\" binds tighter than \"or\", parentheses group\n"
            "premises). Each input becomes a crisp set; each rule's strength is the match of\n"
@@ -67,6 +71,15 @@ std::vector<TCommand> MakeCommands() {
            "  --plot OUT.svg        also draw each output's terms and accumulated set\n") +
            AutoTermsHelp,
        RunInfer},
+      {"convert", "(MODEL.fis | MODEL.fcl | FILE RULES) OUT",
+       "convert a model between .fis, FCL and the library's own files",
+       std::string(
+           "Reads a .fis or FCL model, or definitions FILE with rules RULES, and writes it to\n"
+           "OUT: OUT.fis or OUT.fcl in that format, any other name as the pair OUT.fzy\n"
+           "(definitions) and OUT.rules (rules, with their methods as \"use\" lines).\n"
+           "What the target format cannot hold (a point list in .fis, a linear term in FCL,\n"
+           "a method it has no name for) is refused by name; nothing is written then.\n"),
+       RunConvert},
       {"surface", "FILE RULES --x VAR --y VAR -o OUT.svg",
        "plot the control surface of an output over two inputs",
        std::string("Fires the rules over a grid of the two inputs and draws the output as a\n"
@@ -127,7 +140,8 @@ std::string ProgramUsage() {
       "  fuzzy check examples/tipping.fzy\n"
       "  fuzzy eval examples/tipping.fzy service \"very good\"\n"
       "  fuzzy infer examples/tipping.fzy examples/tipping.rules --set service=3 --set food=8\n"
-      "  fuzzy plot examples/fan.fzy -o fan.svg\n";
+      "  fuzzy plot examples/fan.fzy -o fan.svg\n"
+      "  fuzzy convert examples/heater.fcl heater.fis\n";
   return text;
 }
 

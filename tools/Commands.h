@@ -34,6 +34,7 @@ int RunEval(const TWords& words);
 int RunPlot(const TWords& words);
 int RunInfer(const TWords& words);
 int RunSurface(const TWords& words);
+int RunConvert(const TWords& words);
 
 // The option every command that reads definitions accepts.
 inline constexpr const char* AutoTermsFlag = "--auto-terms";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fuzzy/formats/ModelFormats.h"
 #include "fuzzy/sets/FuzzySet.h"
 #include "tools/TextFiles.h"
 #include "tools/ToolErrors.h"
@@ -18,7 +19,26 @@ TDefinitions::TDefinitions(std::string sourceName, bool autoTerms)
 }
 
 TDefinitions TDefinitions::Load(const std::string& path, bool autoTerms) {
-  return FromText(ReadTextFile(path), path, autoTerms);
+  const TModelFormat format = ModelFormatOfName(path);
+  if (format == mfOwn) return FromText(ReadTextFile(path), path, autoTerms);
+  const std::string text = ReadTextFile(path);
+  TDefinitions definitions(path, false);
+  try {
+    definitions.Adopt(ReadModel(format, text));
+  } catch (const EFzyParseException& error) {
+    throw TCheckFailure(Located(path, error.GetLine(), error.GetMessage()));
+  } catch (const Exception& error) {
+    throw TCheckFailure(Located(path, 0, error.GetMessage()));
+  }
+  return definitions;
+}
+
+void TDefinitions::Adopt(TFuzzyModel model) {
+  model.Parser->SetFuzzyLogic(nullptr);
+  FLogic = std::move(model.Logic);
+  FLogic->SetParser(FParser.get());
+  FParser->SetFuzzyLogic(FLogic.get());
+  FModelRules = std::move(model.Rules);
 }
 
 TDefinitions TDefinitions::FromText(const std::string& text, const std::string& sourceName,

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzzy/formats/FuzzyModel.h"
 #include "fuzzy/framework/Object.h"
 #include "fuzzy/logic/FuzzyLogic.h"
 #include "tools/ReportingParser.h"
@@ -14,13 +15,17 @@ namespace fuzzy::tool {
 class TDefinitions {
  public:
   // Reads the file at `path`. With `autoTerms`, every variable also gets "low", "medium" and
-  // "high" where it does not define them.
+  // "high" where it does not define them. A .fis or FCL file is read as a whole model: its
+  // variables, and its rules in GetModelRules (autoTerms does not apply).
   static TDefinitions Load(const std::string& path, bool autoTerms);
   // Reads `text`; `sourceName` stands for the file in messages.
   static TDefinitions FromText(const std::string& text, const std::string& sourceName,
                                bool autoTerms);
 
   TFuzzyLogic* GetLogic() const { return FLogic.get(); }
+  // The rules of a model file, null for a definitions file.
+  TRuleBase* GetModelRules() const { return FModelRules.get(); }
+  TOwned<TRuleBase> TakeModelRules() { return std::move(FModelRules); }
   TReportingParser* GetParser() const { return FParser.get(); }
   const std::string& GetSourceName() const { return FSourceName; }
 
@@ -40,11 +45,15 @@ class TDefinitions {
 
  private:
   TDefinitions(std::string sourceName, bool autoTerms);
+  // Takes the model's component (its parser becomes ours) and its rules.
+  void Adopt(TFuzzyModel model);
 
   std::string FSourceName;
   // The parser is freed after the component, as anything the component holds may refer to it.
   TOwned<TReportingParser> FParser;
   TOwned<TFuzzyLogic> FLogic;
+  // Refers to FLogic, so it goes first.
+  TOwned<TRuleBase> FModelRules;
 };
 
 }  // namespace fuzzy::tool

@@ -24,6 +24,19 @@ namespace {
 const TOptionSpec InferOptions{
     WithRuleOptions({"--set", "--digits", "--plot", "--input"}), {AutoTermsFlag}, {}};
 
+constexpr const char* InferUsage =
+    "fuzzy infer (FILE RULES | MODEL.fis | MODEL.fcl) --set VARIABLE=VALUE...";
+
+// The rules of a model file, or of the rule file after the definitions.
+TOwned<TRuleBase> RulesOf(TDefinitions& definitions, const TWords& positional) {
+  const bool model = definitions.GetModelRules() != nullptr;
+  if (model != (positional.size() == 1)) {
+    throw TUsageError(model ? "a model file holds its rules; usage: " + std::string(InferUsage)
+                            : "missing the rule file; usage: " + std::string(InferUsage));
+  }
+  return model ? definitions.TakeModelRules() : LoadRuleFile(definitions, positional[1]);
+}
+
 // Every --set names a variable of the definitions; one the rules do not read is only noted.
 void CheckInputNames(const std::map<std::string, double>& inputs, const TDefinitions& definitions,
                      const TRuleBase& rules) {
@@ -57,12 +70,12 @@ void WritePlot(const std::string& path, const TRuleBase& rules, const std::strin
 
 int RunInfer(const TWords& words) {
   const TArguments arguments(words, InferOptions);
-  arguments.RequirePositional(2, 2, "fuzzy infer FILE RULES --set VARIABLE=VALUE...");
+  arguments.RequirePositional(1, 2, InferUsage);
   const std::map<std::string, double> inputs = InputsOf(arguments);
   const int digits = WholeNumberOption(arguments, "--digits", 4, 0, 17);
-  const TDefinitions definitions =
+  TDefinitions definitions =
       TDefinitions::Load(arguments.GetPositional()[0], arguments.HasFlag(AutoTermsFlag));
-  const TOwned<TRuleBase> rules = LoadRuleFile(definitions, arguments.GetPositional()[1]);
+  const TOwned<TRuleBase> rules = RulesOf(definitions, arguments.GetPositional());
   ApplySettings(arguments, *rules);
   if (const auto table = arguments.GetValue("--input")) {
     RunBatch(*rules, *table, std::cout);
@@ -75,8 +88,9 @@ int RunInfer(const TWords& words) {
     std::cout << "\n" << OutcomeReport(*rules, o, digits);
   }
   if (const auto plot = arguments.GetValue("--plot")) {
-    WritePlot(*plot, *rules,
-              "Rules of " + arguments.GetPositional()[1] + " for " + InputsText(*rules, inputs));
+    WritePlot(
+        *plot, *rules,
+        "Rules of " + arguments.GetPositional().back() + " for " + InputsText(*rules, inputs));
   }
   return esSuccess;
 }

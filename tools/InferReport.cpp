@@ -39,6 +39,12 @@ std::string MethodName(TDefuzzificationMethod method) {
   return method == dmMeanOfMaxima ? "mean of maxima" : "centre of gravity";
 }
 
+// A Takagi-Sugeno output is not defuzzified: its value is the weighted mean or sum.
+std::string OutputMethodName(const TRuleBase& rules, std::size_t index) {
+  if (!rules.IsSugenoOutput(index)) return MethodName(rules.EffectiveDefuzzificationMethod());
+  return rules.GetSugenoMethod() == smWeightedSum ? "weighted sum" : "weighted average";
+}
+
 std::string InputsText(const TRuleBase& rules, const std::map<std::string, double>& inputs) {
   std::string text;
   for (const TFuzzyVariable* variable : rules.GetInputs()) {
@@ -56,8 +62,7 @@ std::string OutcomeReport(const TRuleBase& rules, std::size_t index, int digits)
   const TRuleOutcome& outcome = rules.GetOutcomes()[index];
   if (!outcome.HasValue()) return NoValueReport(rules, index);
   return outcome.Variable->GetName() + " = " + FixedText(outcome.Value, digits) +
-         UnitsSuffix(outcome.Variable) + "  (" +
-         MethodName(rules.EffectiveDefuzzificationMethod()) + ", " +
+         UnitsSuffix(outcome.Variable) + "  (" + OutputMethodName(rules, index) + ", " +
          Counted(static_cast<long long>(outcome.Fired.size()), "rule", "rules") + " fired)\n" +
          FiredTable(rules, outcome);
 }

@@ -13,6 +13,7 @@
 #include "fuzzy/framework/Interface.h"
 #include "fuzzy/framework/Strings.h"
 #include "fuzzy/interfaces/FuzzyTokenInterfaces.h"
+#include "fuzzy/sets/FuzzyShape.h"
 
 namespace fuzzy {
 
@@ -102,6 +103,8 @@ class IFuzzySet : public virtual ICloneable {
                                              TFzyFloat inflectionPoint) = 0;
   virtual void CreateBetaCurveFunctionValues(int count, TFzyFloat range, TFzyFloat center,
                                              TFzyFloat inflectionPoint, TFzyFloat weight) = 0;
+  virtual void CreateShapeValues(const TFuzzyShape& shape, TFzyFloat tolerance) = 0;
+  virtual const TFuzzyShape& GetShape() const = 0;
 
   // ---- Membership, comparison, defuzzification ----
   virtual TFzyFloat DegreeOfMembership(TFzyFloat x) const = 0;

@@ -155,6 +155,10 @@ class TIFuzzySet : public TInterfaced<TFuzzySet>, public TIFuzzySetIntf {
                                      TFzyFloat inflectionPoint) override;
   void CreateBetaCurveFunctionValues(int count, TFzyFloat range, TFzyFloat center,
                                      TFzyFloat inflectionPoint, TFzyFloat weight) override;
+  void CreateShapeValues(const TFuzzyShape& shape, TFzyFloat tolerance) override {
+    TFuzzySet::CreateShapeValues(shape, tolerance);
+  }
+  const TFuzzyShape& GetShape() const override { return TFuzzySet::GetShape(); }
   TFzyFloat DegreeOfMembership(TFzyFloat x) const override;
   TFzyFloat Defuzzify() const override { return TFuzzySet::Defuzzify(); }
   TFzyFloat MeanOfMaxima() const override { return TFuzzySet::MeanOfMaxima(); }

@@ -82,6 +82,9 @@ class TStubFuzzySet : public TInterfacedObject, public virtual IFuzzySet {
   void CreatePIFunctionValues(int, TFzyFloat, TFzyFloat) override {}
   void CreateBetaCurveFunctionValues(int, TFzyFloat, TFzyFloat, TFzyFloat) override {}
   void CreateBetaCurveFunctionValues(int, TFzyFloat, TFzyFloat, TFzyFloat, TFzyFloat) override {}
+  void CreateShapeValues(const TFuzzyShape&, TFzyFloat) override {}
+  const TFuzzyShape& GetShape() const override { return FShape; }
+  TFuzzyShape FShape;
 
   TFzyFloat DegreeOfMembership(TFzyFloat) const override { return 0; }
   TFzyFloat FuzzyEquals(const IPtr<IInterface>&) const override { return 0; }

@@ -1,6 +1,7 @@
 #include "fuzzy/language/DefinitionText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -165,6 +166,25 @@ std::string FormatTriangle(const std::vector<TTermPoint>& points) {
   return FormatFunction("tri", {points[0].X, points[1].X, points[2].X});
 }
 
+// A formula's parameters are written in full, not to four places: a model converted from
+// another format must read back to the same curve.
+std::string ExactNumber(TFzyFloat number) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
+  return std::string(buffer, result.ptr);
+}
+
+// "(gauss 5 1.5)"; a linear output as "(linear 2 (service 0.5) (food 1))".
+std::string FormatFormula(const TFuzzyShape& shape) {
+  std::string text = std::string("(") + FuzzyShapeName(shape.Kind);
+  for (std::size_t i = 0; i < shape.Parameters.size(); ++i) {
+    const std::string number = ExactNumber(shape.Parameters[i]);
+    const bool named = shape.Kind == fskLinear && i > 0 && i <= shape.Inputs.size();
+    text += named ? " (" + FormatName(shape.Inputs[i - 1]) + ' ' + number + ')' : ' ' + number;
+  }
+  return text + ')';
+}
+
 // The automatic terms carry their own name as expression; that would read back as a reference
 // to the term being defined, so their points are written instead.
 std::string FormatUserDefined(const TTermDescription& term) {
@@ -174,6 +194,7 @@ std::string FormatUserDefined(const TTermDescription& term) {
 
 // The short form of the term's kind, or empty when only its points can say it.
 std::string FormatShape(const TTermDescription& term) {
+  if (term.Shape.Kind != fskNone) return FormatFormula(term.Shape);
   switch (term.SetType) {
     case fstUserDefined:
       return FormatUserDefined(term);

@@ -8,6 +8,7 @@
 
 #include "fuzzy/consts/FuzzyEnums.h"
 #include "fuzzy/consts/FuzzyFloat.h"
+#include "fuzzy/sets/FuzzyShape.h"
 
 namespace fuzzy {
 
@@ -25,6 +26,8 @@ struct TTermDescription {
   std::string Expression;
   std::vector<TTermPoint> Points;
   TFzyFloat InflectionPoint = 0.0;
+  // The formula the points were sampled from, written instead of them when there is one.
+  TFuzzyShape Shape;
 };
 
 // What a variable's text is made of; Terms are complete term texts in writing order.

@@ -48,6 +48,7 @@ TTermDescription DescribeTerm(const TSet& fuzzySet) {
   term.Expression = fuzzySet->GetExpression();
   term.Points = PointsOf(fuzzySet);
   term.InflectionPoint = fuzzySet->GetInflectionPoint();
+  term.Shape = fuzzySet->GetShape();
   return term;
 }
 

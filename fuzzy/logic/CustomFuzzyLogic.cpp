@@ -28,6 +28,12 @@ void TCustomFuzzyLogic::BeforeDestruction() {
 
 // ---- settings --------------------------------------------------------------------------------
 
+void TCustomFuzzyLogic::SetShapeTolerance(TFzyFloat value) {
+  // A NaN would be kept by clamp; it means no setting at all.
+  if (!(value == value)) return;
+  FShapeTolerance = std::clamp(value, 1e-6, 0.5);
+}
+
 void TCustomFuzzyLogic::SetNumFunctionValues(int value) {
   FNumFunctionValues = std::max(value, 2);
 }

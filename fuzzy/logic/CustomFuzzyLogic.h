@@ -11,6 +11,7 @@
 #include "fuzzy/consts/FuzzyFloat.h"
 #include "fuzzy/framework/Component.h"
 #include "fuzzy/framework/Strings.h"
+#include "fuzzy/sets/FuzzyShape.h"
 
 namespace fuzzy {
 
@@ -24,6 +25,10 @@ class TCustomFuzzyLogic : public TComponent {
   // Number of points of generated curves; never below 2.
   int GetNumFunctionValues() const { return FNumFunctionValues; }
   void SetNumFunctionValues(int value);
+  // How far the points of a sampled curve (gauss, bell, sigmoid ...) may stray from its
+  // formula, as a share of its height; kept in [1e-6, 0.5], 1e-3 by default.
+  TFzyFloat GetShapeTolerance() const { return FShapeTolerance; }
+  void SetShapeTolerance(TFzyFloat value);
   TDefuzzificationMethod GetDefuzzificationMethod() const { return FDefuzzificationMethod; }
   void SetDefuzzificationMethod(TDefuzzificationMethod value) { FDefuzzificationMethod = value; }
   TFuzzyCorrelationMethod GetCorrelationMethod() const { return FCorrelationMethod; }
@@ -84,6 +89,7 @@ class TCustomFuzzyLogic : public TComponent {
 
  private:
   int FNumFunctionValues = 7;
+  TFzyFloat FShapeTolerance = DefaultShapeTolerance;
   TNotifyEvent FOnChange;
   TDefuzzificationMethod FDefuzzificationMethod = dmCenterOfGravity;
   TCustomFuzzyLogicParser* FParser = nullptr;

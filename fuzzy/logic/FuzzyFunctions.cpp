@@ -1,5 +1,6 @@
 // The built-in set functions of the definition language, for both models: "pi", "tri", "s",
-// "z" and "beta" fill a result set through the shape generators.
+// "z" and "beta" fill a result set through the shape generators, and the shapes of other model
+// formats ("trap", "gauss", "bell", "sigmoid" ..., see FuzzyShape.h) through CreateShapeValues.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -81,11 +82,10 @@ void Generate(const TTarget& result, TBuiltIn kind, int n, const std::vector<TFz
 
 // A generator refuses arguments it cannot draw (an "s" whose left end lies right of its right
 // end); in definition text that is the text's fault, so it is raised with the line it is on.
-template <class TTarget>
-void GenerateInText(TCustomFuzzyLogicParser& parser, const TTarget& result, TBuiltIn kind, int n,
-                    const std::vector<TFzyFloat>& a) {
+template <class TGenerate>
+void GenerateInText(TCustomFuzzyLogicParser& parser, TGenerate&& generate) {
   try {
-    Generate(result, kind, n, a);
+    generate();
   } catch (const EFzyParseException&) {
     throw;
   } catch (const EFzyException& error) {
@@ -93,10 +93,66 @@ void GenerateInText(TCustomFuzzyLogicParser& parser, const TTarget& result, TBui
   }
 }
 
+// "(VARIABLE COEFFICIENT)", a term of a linear output.
+bool IsCoefficientPair(const IPtr<IFuzzyStreamToken>& token) {
+  const IPtr<IFuzzyStreamTokenList> pair = token ? token->GetList() : nullptr;
+  if (!pair || pair->GetCount() != 2) return false;
+  const int coefficient = pair->GetBaseStreamToken(1)->GetDataType();
+  return pair->GetBaseStreamToken(0)->GetDataType() == fstAtom &&
+         (coefficient == fstInteger || coefficient == fstFloat);
+}
+
+// A linear output: its constant, then a (VARIABLE COEFFICIENT) pair per input.
+TFuzzyShape LinearArguments(TCustomFuzzyLogicParser& parser, const std::string& name,
+                            const IPtr<IFuzzyStreamTokenList>& args) {
+  const int count = args ? args->GetCount() : 0;
+  const int first = count > 0 ? args->GetBaseStreamToken(0)->GetDataType() : fstNone;
+  if (first != fstInteger && first != fstFloat) {
+    parser.ParseError(CalcRoutine, SFzyArgTypeWrong, {name, "a number first"});
+  }
+  TFuzzyShape shape{fskLinear, {args->GetBaseStreamToken(0)->GetNumber()}, {}};
+  for (int i = 1; i < count; ++i) {
+    if (!IsCoefficientPair(args->Get(i))) {
+      parser.ParseError(CalcRoutine, SFzyArgTypeWrong, {name, "(VARIABLE NUMBER) pairs"});
+    }
+    const IPtr<IFuzzyStreamTokenList> pair = args->Get(i)->GetList();
+    shape.Inputs.push_back(pair->GetBaseStreamToken(0)->GetText());
+    shape.Parameters.push_back(pair->GetBaseStreamToken(1)->GetNumber());
+  }
+  return shape;
+}
+
+TFuzzyShape ShapeArguments(TCustomFuzzyLogicParser& parser, TFuzzyShapeKind kind,
+                           const std::string& name, const IPtr<IFuzzyStreamTokenList>& args) {
+  if (kind == fskLinear) return LinearArguments(parser, name, args);
+  if (!TCustomFuzzyLogicParser::VerifyAll(args, {fstInteger, fstFloat})) {
+    parser.ParseError(CalcRoutine, SFzyArgTypeWrong, {name, "numeric"});
+  }
+  const std::vector<TFzyFloat> numbers = NumbersOf(args);
+  if (numbers.size() != FuzzyShapeParameterCount(kind)) {
+    parser.ParseError(CalcRoutine, SFzyArgNumWrong,
+                      {name, std::string("\"") + FuzzyShapeParameterNames(kind) + "\""});
+  }
+  return {kind, numbers, {}};
+}
+
+// The shapes of other model formats, sampled to the component's tolerance.
+template <class TTarget>
+void CalcShape(TCustomFuzzyLogicParser& parser, TFzyFloat tolerance, TFuzzyShapeKind kind,
+               const std::string& name, const IPtr<IFuzzyStreamTokenList>& args,
+               const TTarget& result) {
+  const TFuzzyShape shape = ShapeArguments(parser, kind, name, args);
+  if (!result) throw EInvalidOperation("CalcFuzzyFunction needs a set to fill");
+  GenerateInText(parser, [&] { result->CreateShapeValues(shape, tolerance); });
+}
+
 // The checks in their order (name, argument kinds, count), then the generator.
 template <class TTarget>
-void CalcBuiltIn(TCustomFuzzyLogicParser& parser, int n, const std::string& name,
-                 const IPtr<IFuzzyStreamTokenList>& args, const TTarget& result) {
+void CalcBuiltIn(TCustomFuzzyLogicParser& parser, int n, TFzyFloat tolerance,
+                 const std::string& name, const IPtr<IFuzzyStreamTokenList>& args,
+                 const TTarget& result) {
+  const TFuzzyShapeKind shape = FuzzyShapeOfName(name);
+  if (shape != fskNone) return CalcShape(parser, tolerance, shape, name, args, result);
   const TBuiltInFunction* function = FindBuiltIn(name);
   if (function == nullptr) parser.ParseError(CalcRoutine, SUnknownFunctionName, {name});
   if (!TCustomFuzzyLogicParser::VerifyAll(args, {fstInteger, fstFloat})) {
@@ -107,7 +163,7 @@ void CalcBuiltIn(TCustomFuzzyLogicParser& parser, int n, const std::string& name
     parser.ParseError(CalcRoutine, SFzyArgNumWrong, {name, function->CountText});
   }
   if (!result) throw EInvalidOperation("CalcFuzzyFunction needs a set to fill");
-  GenerateInText(parser, result, function->Kind, n, numbers);
+  GenerateInText(parser, [&] { Generate(result, function->Kind, n, numbers); });
 }
 
 }  // namespace
@@ -115,13 +171,13 @@ void CalcBuiltIn(TCustomFuzzyLogicParser& parser, int n, const std::string& name
 void TCustomFuzzyLogicParser::CalcFuzzyFunction(const std::string& FuncName,
                                                 const IPtr<IFuzzyStreamTokenList>& Args,
                                                 TFuzzySet*& Result) {
-  CalcBuiltIn(*this, GetNumFunctionValues(), FuncName, Args, Result);
+  CalcBuiltIn(*this, GetNumFunctionValues(), GetShapeTolerance(), FuncName, Args, Result);
 }
 
 void TCustomFuzzyLogicParser::CalcFuzzyFunction(const std::string& FuncName,
                                                 const IPtr<IFuzzyStreamTokenList>& Args,
                                                 IPtr<IFuzzySet>& Result) {
-  CalcBuiltIn(*this, GetNumFunctionValues(), FuncName, Args, Result);
+  CalcBuiltIn(*this, GetNumFunctionValues(), GetShapeTolerance(), FuncName, Args, Result);
 }
 
 }  // namespace fuzzy

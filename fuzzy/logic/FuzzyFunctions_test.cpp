@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Data Types of arguments for function, tri, incorrect.  Expected numeric"},
         // The name is checked first of all, and case-sensitively.
         TBadCall{"TriInCapitals", "TRI", {"low"}, "Unknown function name: \"TRI\""},
-        TBadCall{"Unknown", "gauss", {1, 2}, "Unknown function name: \"gauss\""}),
+        TBadCall{"Unknown", "hyperbola", {1, 2}, "Unknown function name: \"hyperbola\""}),
     [](const auto& info) { return std::string(info.param.Label); });
 
 // ---- handlers --------------------------------------------------------------------------------

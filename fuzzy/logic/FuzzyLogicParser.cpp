@@ -73,6 +73,10 @@ int TCustomFuzzyLogicParser::GetNumFunctionValues() const {
   return FFuzzyLogic == nullptr ? DefaultFunctionValues : FFuzzyLogic->GetNumFunctionValues();
 }
 
+TFzyFloat TCustomFuzzyLogicParser::GetShapeTolerance() const {
+  return FFuzzyLogic == nullptr ? DefaultShapeTolerance : FFuzzyLogic->GetShapeTolerance();
+}
+
 // ---- reading ---------------------------------------------------------------------------------
 
 void TCustomFuzzyLogicParser::Parse(const std::string& text) {

@@ -135,6 +135,8 @@ class TCustomFuzzyLogicParser : public TComponent, public virtual IFuzzyParser {
                                  const IPtr<IFuzzyStreamTokenList>& Args, IPtr<IFuzzySet>& Result);
   // NumFunctionValues of FuzzyLogic, or 7 without one.
   int GetNumFunctionValues() const;
+  // ShapeTolerance of FuzzyLogic, or DefaultShapeTolerance without one.
+  TFzyFloat GetShapeTolerance() const;
 
   // The logic component going away clears FuzzyLogic.
   void Notification(TComponent* component, TOperation operation) override;

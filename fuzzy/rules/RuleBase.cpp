@@ -23,7 +23,7 @@ TRuleBase::TRuleBase(TFuzzyLogic* logic, const std::string& text)
   for (TResolvedClause& premise : FPremises) premise.Points = PointsOfSet(premise.Set);
   for (TResolvedRule& rule : FResolved) {
     for (TResolvedClause& conclusion : rule.Conclusions) {
-      conclusion.Points = PointsOfSet(conclusion.Set);
+      if (conclusion.Set != nullptr) conclusion.Points = PointsOfSet(conclusion.Set);
     }
   }
   FAccumulated.resize(FOutputs.size());
@@ -32,6 +32,7 @@ TRuleBase::TRuleBase(TFuzzyLogic* logic, const std::string& text)
   }
   FAccumulatedAny.resize(FOutputs.size(), false);
   FResultSets.resize(FOutputs.size(), nullptr);
+  FSugenoSums.resize(FOutputs.size());
   FDefaults.resize(FOutputs.size(), std::numeric_limits<TFzyFloat>::quiet_NaN());
   FOutcomes.resize(FOutputs.size());
   for (std::size_t o = 0; o < FOutputs.size(); ++o) FOutcomes[o].Variable = FOutputs[o];
@@ -40,6 +41,7 @@ TRuleBase::TRuleBase(TFuzzyLogic* logic, const std::string& text)
       ++FOutcomes[conclusion.Variable].RuleCount;
     }
   }
+  ApplyTextSettings(text);
 }
 
 void TRuleBase::SetThreshold(std::optional<TFzyFloat> value) {

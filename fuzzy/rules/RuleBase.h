@@ -21,6 +21,7 @@
 #include "fuzzy/rules/FiringArrays.h"
 #include "fuzzy/rules/RuleOutcome.h"
 #include "fuzzy/rules/RuleText.h"
+#include "fuzzy/rules/SugenoOutput.h"
 
 namespace fuzzy {
 
@@ -40,8 +41,20 @@ class TRuleBase : public TObject {
   const std::vector<TFuzzyVariable*>& GetInputs() const { return FInputs; }
   // The variables the conclusions write, in order of first use: the order of an output row.
   const std::vector<TFuzzyVariable*>& GetOutputs() const { return FOutputs; }
+  // Whether output `index` takes Takagi-Sugeno terms (constant or linear) rather than sets.
+  bool IsSugenoOutput(std::size_t index) const { return FIsSugeno.at(index); }
 
   // ---- Settings: unset, each firing takes the component's (the output variable's threshold) --
+  // The text may set them too, one "use NAME VALUE" line each (RuleSettings.h).
+  // How "and" and "or" combine premise strengths: min and max (foZadeh) unless set. Intersection
+  // has no foSum, which raises EFzyException.
+  TFuzzyOperation GetAndOperation() const { return FAnd; }
+  void SetAndOperation(TFuzzyOperation value);
+  TFuzzyOperation GetOrOperation() const { return FOr; }
+  void SetOrOperation(TFuzzyOperation value) { FOr = value; }
+  // How the Takagi-Sugeno outputs combine their fired rules' values.
+  TSugenoMethod GetSugenoMethod() const { return FSugenoMethod; }
+  void SetSugenoMethod(TSugenoMethod value) { FSugenoMethod = value; }
   std::optional<TFuzzyCorrelationMethod> GetCorrelationMethod() const { return FCorrelation; }
   void SetCorrelationMethod(std::optional<TFuzzyCorrelationMethod> value) { FCorrelation = value; }
   std::optional<TFuzzyInferenceMethod> GetInferenceMethod() const { return FInference; }
@@ -87,6 +100,7 @@ class TRuleBase : public TObject {
   struct TResolvedClause {
     std::size_t Variable = 0;
     TFuzzySet* Set = nullptr;
+    int Sugeno = -1;           // into FSugenoTerms for a Takagi-Sugeno conclusion
     TFuzzyPoints Points = {};  // the set's points, which firing works on
   };
   struct TResolvedRule {
@@ -106,6 +120,11 @@ class TRuleBase : public TObject {
   // The accumulated points of a single firing as sets, for its outcomes.
   void MakeResultSets();
   void ClearResults();
+  // SugenoOutput.cpp and RuleSettings.cpp.
+  TFzyFloat CombineStrengths(TConditionStep::TKind kind, TFzyFloat left, TFzyFloat right) const;
+  void AccumulateSugeno(const TResolvedClause& conclusion, TFzyFloat strength);
+  void DefuzzifySugeno(TRuleOutcome& outcome, std::size_t output) const;
+  void ApplyTextSettings(const std::string& text);
 
   TFuzzyLogic* FLogic;
   std::vector<TRuleText> FRules;
@@ -129,12 +148,18 @@ class TRuleBase : public TObject {
   std::vector<TFzyFloat> FDefaults;     // per output
   std::vector<TRuleOutcome> FOutcomes;
   std::vector<TFzyFloat> FStack;  // the working stack of a condition
+  std::vector<TSugenoTerm> FSugenoTerms;
+  std::vector<bool> FIsSugeno;           // per output
+  std::vector<TSugenoSums> FSugenoSums;  // per output
 
   std::optional<TFuzzyCorrelationMethod> FCorrelation;
   std::optional<TFuzzyInferenceMethod> FInference;
   std::optional<TDefuzzificationMethod> FDefuzzify;
   std::optional<TFzyFloat> FThreshold;
   bool FClampInputs = false;
+  TFuzzyOperation FAnd = foZadeh;
+  TFuzzyOperation FOr = foZadeh;
+  TSugenoMethod FSugenoMethod = smWeightedAverage;
 };
 
 }  // namespace fuzzy

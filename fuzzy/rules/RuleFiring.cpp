@@ -118,7 +118,7 @@ TFzyFloat TRuleBase::ConditionStrength(const TRuleText& rule, const TResolvedRul
     const TFzyFloat right = FStack.back();
     FStack.pop_back();
     TFzyFloat& left = FStack.back();
-    left = step.Kind == TConditionStep::ckAnd ? std::min(left, right) : std::max(left, right);
+    left = CombineStrengths(step.Kind, left, right);
   }
   return FStack.back();
 }
@@ -126,7 +126,11 @@ TFzyFloat TRuleBase::ConditionStrength(const TRuleText& rule, const TResolvedRul
 void TRuleBase::Conclude(std::size_t rule, const TResolvedClause& conclusion, TFzyFloat strength) {
   // A strength equal to the threshold fires, as in AssertRule.
   if (strength < EffectiveThreshold(conclusion.Variable)) return;
-  Accumulate(conclusion.Variable, conclusion, strength);
+  if (conclusion.Sugeno >= 0) {
+    AccumulateSugeno(conclusion, strength);
+  } else {
+    Accumulate(conclusion.Variable, conclusion, strength);
+  }
   FOutcomes[conclusion.Variable].Fired.push_back({rule, FRules[rule].Line, strength});
 }
 
@@ -144,6 +148,7 @@ void TRuleBase::Accumulate(std::size_t output, const TResolvedClause& conclusion
 }
 
 void TRuleBase::Defuzzify(TRuleOutcome& outcome, std::size_t output) const {
+  if (FIsSugeno[output]) return DefuzzifySugeno(outcome, output);
   const TPointBuffer& result = FAccumulated[output];
   if (!FAccumulatedAny[output] || HeightOf(result.Points()) <= 0.0) {
     outcome.Status = FAccumulatedAny[output] ? rosZeroStrength : rosNoRuleFired;
@@ -173,6 +178,7 @@ void TRuleBase::ClearResults() {
     FAccumulated[o].Reset(FAccumulated[o].Lower(), FAccumulated[o].Upper());
     FAccumulatedAny[o] = false;
   }
+  std::fill(FSugenoSums.begin(), FSugenoSums.end(), TSugenoSums());
   for (TRuleOutcome& outcome : FOutcomes) {
     outcome.Result = nullptr;
     outcome.Fired.clear();

@@ -55,7 +55,41 @@ class TRuleBase::TResolver {
     const auto key = std::make_pair(variable, clause.Expression);
     TFuzzySet*& set = FConclusions[key];
     if (set == nullptr) set = Evaluated(variable, FBase.FOutputSets[use.Index].get(), clause, line);
-    return {use.Index, set};
+    const TResolvedClause resolved{use.Index, set, SugenoTerm(set, line)};
+    MatchKind(variable->GetName(), use.Index, resolved.Sugeno >= 0, line);
+    return resolved;
+  }
+
+  // The Takagi-Sugeno term of a conclusion whose set is a constant or linear output, or -1.
+  // A linear term's variables are inputs of the rule base, also where no premise reads them.
+  int SugenoTerm(const TFuzzySet* set, int line) {
+    const TFuzzyShape& shape = set->GetShape();
+    if (!shape.IsOutputFunction()) return -1;
+    const auto known = FSugenoIndex.find(set);
+    if (known != FSugenoIndex.end()) return known->second;
+    TSugenoTerm term;
+    term.Constant = shape.Parameters[0];
+    for (std::size_t i = 0; i < shape.Inputs.size(); ++i) {
+      TFuzzyVariable* input = Lookup(shape.Inputs[i], line);
+      term.Inputs.push_back(Use(input, rlInput, line).Index);
+      term.Coefficients.push_back(shape.Parameters[i + 1]);
+    }
+    FBase.FSugenoTerms.push_back(std::move(term));
+    return FSugenoIndex[set] = static_cast<int>(FBase.FSugenoTerms.size() - 1);
+  }
+
+  // An output takes either sets or Takagi-Sugeno terms: the two cannot be accumulated together.
+  void MatchKind(const std::string& name, std::size_t output, bool sugeno, int line) {
+    const auto [found, added] = FKinds.try_emplace(output, line);
+    if (added) {
+      FBase.FIsSugeno[output] = sugeno;
+      return;
+    }
+    if (FBase.FIsSugeno[output] == sugeno) return;
+    throw EFzyRuleException(name + (sugeno ? " takes fuzzy sets" : " takes Takagi-Sugeno terms") +
+                                " (line " + std::to_string(found->second) + ") and cannot also " +
+                                (sugeno ? "take a Takagi-Sugeno term" : "take a fuzzy set"),
+                            line, name);
   }
 
   TFuzzyVariable* Lookup(const std::string& name, int line) {
@@ -85,6 +119,7 @@ class TRuleBase::TResolver {
       use.Index = variables.size();
       variables.push_back(variable);
       shadows.push_back(DetachedVariableOf(variable));
+      if (role == rlOutput) FBase.FIsSugeno.push_back(false);
     } else if (use.Role != role) {
       RefuseChain(variable->GetName(), use, line);
     }
@@ -119,6 +154,8 @@ class TRuleBase::TResolver {
   std::unordered_map<TFuzzyVariable*, TUse> FUses;
   std::map<std::pair<TFuzzyVariable*, std::string>, std::size_t> FPremiseIndex;
   std::map<std::pair<TFuzzyVariable*, std::string>, TFuzzySet*> FConclusions;
+  std::map<const TFuzzySet*, int> FSugenoIndex;
+  std::map<std::size_t, int> FKinds;  // output -> the line of its first conclusion
 };
 
 void TRuleBase::Resolve() {

@@ -221,7 +221,8 @@ std::vector<TRuleText> ParseRuleText(const std::string& text) {
   for (std::string line; std::getline(in, line);) {
     ++lineNumber;
     const TWords words = SplitWords(WithoutComment(line));
-    if (words.empty()) continue;
+    // Settings lines are the rule base's (RuleSettings.h).
+    if (words.empty() || words[0] == "use") continue;
     TRuleText rule = TRuleReader(Tokens(words), lineNumber).Read();
     rule.Text = JoinWords(words);
     rules.push_back(std::move(rule));

@@ -12,6 +12,7 @@
 #include "fuzzy/framework/GCollection.h"
 #include "fuzzy/framework/TypedCollection.h"
 #include "fuzzy/membership/PositionTolerance.h"
+#include "fuzzy/sets/FuzzyShape.h"
 
 namespace fuzzy {
 
@@ -122,6 +123,15 @@ class TFuzzySet : public TGCollectionItem {
                                      TFzyFloat inflectionPoint, TFzyFloat weight);
   void CreateBetaCurveFunctionValues(int n, TFzyFloat range, TFzyFloat center,
                                      TFzyFloat inflectionPoint);
+  // The shapes of other model formats (FuzzyShape.h), over the set's X range: the
+  // piecewise-linear ones exactly, the curves sampled adaptively so that the points differ from
+  // the formula by at most `tolerance` times its height. The set remembers the shape until its
+  // points change. Parameters the shape cannot draw raise EFzyException before anything changes.
+  void CreateShapeValues(const TFuzzyShape& shape, TFzyFloat tolerance);
+  // With the component's ShapeTolerance (1e-3 without a component).
+  void CreateShapeValues(const TFuzzyShape& shape);
+  // What the points were generated from; fskNone once they have changed.
+  const TFuzzyShape& GetShape() const { return FShape; }
 
   // ---- Pairwise walk (FuzzySetWalk.cpp) ---------------------------------------------------
   // Walks both point lists together in X order, crossings included, and hands every event to
@@ -247,6 +257,7 @@ class TFuzzySet : public TGCollectionItem {
   std::int32_t FTag = 0;
   TFuzzyText FExpression;
   TFzyFloat FCorrelationAccumulator = 0.0;
+  TFuzzyShape FShape;
 };
 
 // ---- Unit routines of the pairwise walk (FuzzySetWalk.cpp) ----------------------------------

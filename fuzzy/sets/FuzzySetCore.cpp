@@ -79,6 +79,7 @@ void TFuzzySet::Assign(TPersistent* source) {
   // Copying the points resets type and expression, so theirs are taken afterwards.
   SetValues(other->FValues);
   FSetType = other->FSetType;
+  FShape = other->FShape;
   FInflectionPoint = other->FInflectionPoint;
   FExpression = other->FExpression;
   Changed(false);
@@ -169,6 +170,7 @@ void TFuzzySet::UpdateFuzzySetValues() {
   // cannot leave a stale shape type or expression behind.
   FSetType = fstUserDefined;
   FExpression = TFuzzyText();
+  if (FShape.Kind != fskNone) FShape = TFuzzyShape();
   Changed(false);
 }
 

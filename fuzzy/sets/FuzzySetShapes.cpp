@@ -6,6 +6,7 @@
 // makes the set user-defined.
 #include <algorithm>
 
+#include "fuzzy/logic/CustomFuzzyLogic.h"
 #include "fuzzy/membership/FuzzySetValues.h"
 #include "fuzzy/membership/PositionTolerance.h"
 #include "fuzzy/sets/FuzzySet.h"
@@ -203,6 +204,24 @@ void TFuzzySet::CreateBetaCurveFunctionValues(int n, TFzyFloat range, TFzyFloat 
 void TFuzzySet::CreateBetaCurveFunctionValues(int n, TFzyFloat range, TFzyFloat center,
                                               TFzyFloat inflectionPoint) {
   CreateBetaCurveFunctionValues(n, range, center, inflectionPoint, 1.0);
+}
+
+void TFuzzySet::CreateShapeValues(const TFuzzyShape& shape, TFzyFloat tolerance) {
+  const std::string fault = FuzzyShapeFault(shape);
+  if (!fault.empty()) {
+    throw EFzyException(std::string("(") + FuzzyShapeName(shape.Kind) + " ...) " + fault);
+  }
+  const std::vector<TShapePoint> points =
+      SampleFuzzyShape(shape, GetXRange(1), GetXRange(0), tolerance);
+  InBatch(FValues, [&] {
+    for (const TShapePoint& point : points) FValues->Add()->SetValue(point.X, point.Y);
+  });
+  FShape = shape;
+}
+
+void TFuzzySet::CreateShapeValues(const TFuzzyShape& shape) {
+  const TCustomFuzzyLogic* fuzzy = GetFuzzyLogic();
+  CreateShapeValues(shape, fuzzy == nullptr ? DefaultShapeTolerance : fuzzy->GetShapeTolerance());
 }
 
 void TFuzzySet::SetSetType(TFuzzySetType value) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fuzzy/consts/FuzzyExceptions.h"
+#include "fuzzy/formats/ModelFormats.h"
 #include "fuzzy/logic/FuzzyLogic.h"
 #include "python/src/PyErrors.h"
 
@@ -24,6 +25,23 @@ std::string ReadDefinitionLanguage(TFuzzyLogic* logic, const std::string& text,
   return {};
 }
 
+// A model file of another format: read by the library's reader into a model of its own, then
+// handed over as the library's own two texts, which read back as the same model, settings lines
+// of the rules included.
+TModelReader ForeignReader(::fuzzy::TModelFormat format) {
+  return [format](TFuzzyLogic* logic, const std::string& text, const std::string& source) {
+    std::string rules;
+    try {
+      const TFuzzyModel model = ::fuzzy::ReadModel(format, text);
+      logic->GetParser()->Parse(::fuzzy::WriteOwnDefinitions(model));
+      rules = ::fuzzy::WriteOwnRules(model);
+    } catch (const EFzyParseException& error) {
+      throw EPyParseError(error.GetMessage(), error.GetLine(), "", source);
+    }
+    return rules;
+  };
+}
+
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
@@ -33,6 +51,8 @@ bool EndsWith(const std::string& text, const std::string& end) {
 const std::vector<TModelFormat>& ModelFormats() {
   static const std::vector<TModelFormat> formats{
       {"fuzzy", {".fzy"}, ReadDefinitionLanguage},
+      {"fis", {".fis", ".FIS"}, ForeignReader(::fuzzy::mfFis)},
+      {"fcl", {".fcl", ".FCL"}, ForeignReader(::fuzzy::mfFcl)},
   };
   return formats;
 }

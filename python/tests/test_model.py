@@ -80,3 +80,25 @@ def test_a_model_without_rules_has_variables_but_does_not_fire():
     with pytest.raises(fuzzy.FuzzyError, match="no rules"):
         model.fire(x=0.5)
     assert not math.isnan(model["x"]["a"].mean_of_maxima())
+
+
+def test_fis_and_fcl_models_load_by_their_suffix():
+    assert (fuzzy.format_of("pump.fis"), fuzzy.format_of("heater.fcl")) == ("fis", "fcl")
+    pump = fuzzy.load(str(EXAMPLES / "pump.fis"))
+    level, inflow = 6.3, 1.7
+    low, high = (pump["level"][term].membership(level) for term in ("low", "high"))
+    slow, fast = (pump["inflow"][term].membership(inflow) for term in ("slow", "fast"))
+    # product "and", and the weighted average of the Takagi-Sugeno terms
+    weights = [low * slow, high * slow, fast]
+    values = [0.0, 4 * level + 6 * inflow + 10, 90.0]
+    expected = sum(w * v for w, v in zip(weights, values)) / sum(weights)
+    assert pump.fire(level=level, inflow=inflow)["rate"].value == pytest.approx(expected, rel=1e-9)
+    assert fuzzy.load(str(EXAMPLES / "heater.fcl")).outputs
+
+
+def test_a_bad_model_file_names_its_line(tmp_path):
+    path = tmp_path / "bad.fis"
+    path.write_text("[System]\nName='x'\nType='nonesuch'\n")
+    with pytest.raises(fuzzy.ParseError) as error:
+        fuzzy.load(str(path))
+    assert error.value.line == 3

@@ -24,7 +24,7 @@ const std::string TippingRules = SourceFile("examples/tipping.rules");
 const TExitCase ExitCases[] = {
     {"Version", {"--version"}, 0, "fuzzy 0."},
     {"Help", {"--help"}, 0, "Usage: fuzzy [COMMAND"},
-    {"HelpCommand", {"help", "infer"}, 0, "Usage: fuzzy infer FILE RULES"},
+    {"HelpCommand", {"help", "infer"}, 0, "Usage: fuzzy infer (FILE RULES | MODEL.fis"},
     {"CommandHelpOption", {"plot", "--help"}, 0, "Usage: fuzzy plot"},
     {"UnknownCommand", {"frobnicate"}, 2, "unknown command \"frobnicate\""},
     {"HelpOnUnknownCommand", {"help", "frobnicate"}, 2, "no help on \"frobnicate\""},
