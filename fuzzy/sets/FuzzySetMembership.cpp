@@ -30,8 +30,7 @@ TFzyFloat TFuzzySet::DegreeOfMembership(TFzyFloat x) const {
     while (points[right].X < x) ++right;
     if (points[right].X != x) {
       const TFuzzyPoint& left = points[right - 1];
-      return membership_function::InterpolateY(left.X, left.Y, points[right].X, points[right].Y,
-                                               x);
+      return membership_function::InterpolateY(left.X, left.Y, points[right].X, points[right].Y, x);
     }
   }
   return membership_function::MembershipAt(
