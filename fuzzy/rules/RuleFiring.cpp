@@ -165,10 +165,8 @@ void TRuleBase::MakeResultSets() {
     TFuzzySet* set = FOutputSets[o]->GetItems()->Add();
     FResultSets[o] = set;
     FOutcomes[o].Result = set;
-    TFuzzySetValues* values = set->GetValues();
-    TCollectionUpdate batch(values);
-    for (const TFuzzyPoint& point : FAccumulated[o].Points()) values->Add(point.X, point.Y);
-    batch.End();
+    // The accumulated points are settled in this variable's range, as a set's clean-up leaves them.
+    set->GetValues()->AppendSettled(FAccumulated[o].Points());
   }
 }
 
