@@ -24,7 +24,10 @@ void TPointBuffer::Assign(std::span<const TFuzzyPoint> points) {
 void TPointBuffer::CheckLast() {
   const TFuzzyPoint& last = FPoints.back();
   const TFuzzyPoint& previous = FPoints[FPoints.size() - 2];
-  if (FSorted) FSorted = static_cast<long double>(last.X) >= previous.X - PositionTolerance;
+  // In ascending order the plain comparison decides; extended precision only below it.
+  if (FSorted && !(last.X >= previous.X)) {
+    FSorted = static_cast<long double>(last.X) >= previous.X - PositionTolerance;
+  }
   if (!FSorted) FDuplicatesRemoved = false;
   if (FDuplicatesRemoved && SamePoint(last, previous)) FDuplicatesRemoved = false;
 }

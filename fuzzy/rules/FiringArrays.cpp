@@ -21,50 +21,52 @@ TFuzzyPoints PointsOfSet(const TFuzzySet* set) {
 
 namespace {
 
-// Whether a point of `points` (sorted within the tolerance) lies within twice the tolerance of
-// x: there the walk pairs the spike's points with the set's own, and only the walk can say how.
-bool PointNear(std::span<const TFuzzyPoint> points, TFzyFloat x) {
+// The points of `points` (sorted within the tolerance) that lie within twice the tolerance of
+// x, widened by the nearest farther point on either side; empty when none lies that near. Near
+// x the walk pairs the spike's points with the set's own, and only the walk can say how.
+std::span<const TFuzzyPoint> PointsAround(std::span<const TFuzzyPoint> points, TFzyFloat x) {
   const long double margin = 2 * PositionTolerance;
   const auto first = std::partition_point(points.begin(), points.end(), [&](const TFuzzyPoint& p) {
     return static_cast<long double>(p.X) < x - 2 * margin;
   });
-  for (auto point = first; point != points.end(); ++point) {
-    const long double distance = static_cast<long double>(point->X) - x;
+  bool near = false;
+  auto end = first;
+  for (; end != points.end(); ++end) {
+    const long double distance = static_cast<long double>(end->X) - x;
     if (distance > margin) break;
-    if (distance >= -margin) return true;
+    near = near || distance >= -margin;
   }
-  return false;
+  if (!near) return {};
+  const auto begin = first == points.begin() ? first : first - 1;
+  return {begin, end == points.end() ? end : end + 1};
 }
 
 }  // namespace
 
 TFzyFloat TFiringArrays::CrispStrength(std::span<const TFuzzyPoint> premise, TFzyFloat x) {
-  // Away from the premise's points the walk against the spike meets no crossing (both sides
-  // are never negative and the spike is 0 around x) and pairs the spike's top, 1, with the
-  // premise's membership at x: the strength is the smaller of the two.
-  if (!premise.empty() && !PointNear(premise, x)) {
+  // A crisp set is the spike (x, 0), (x, 1), (x, 0); the strength is the height of its
+  // intersection with the premise. The spike is 0 away from x and the premise is never
+  // negative, so only the walk's events around x can rise above 0.
+  // - Away from the premise's points the walk meets no crossing and pairs the spike's top, 1,
+  //   with the premise's membership at x: the strength is the smaller of the two.
+  // - Near one, the walk runs over the points around x. Started a point farther than the
+  //   tolerance before x, it meets the same events there as over the whole list, and the
+  //   segment around x is the same, so its membership at x is too.
+  const std::span<const TFuzzyPoint> around = premise.empty() ? premise : PointsAround(premise, x);
+  if (!premise.empty() && around.empty()) {
     return std::min(
         1.0, membership_function::MembershipAt(membership_function::TArrayPoints(premise), x));
   }
-  // A crisp set is the spike (x, 0), (x, 1), (x, 0).
   FCrisp[0] = {x, 0.0};
   FCrisp[1] = {x, 1.0};
   FCrisp[2] = {x, 0.0};
-  TFzyFloat strength = 0.0;
-  WalkPairwise(
-      premise, FCrisp,
-      [&strength](TFzyFloat, TFzyFloat y1, TFzyFloat, TFzyFloat y2) {
-        strength = std::max(strength, std::min(y1, y2));
-        return false;
-      },
-      false);
-  return strength;
+  return HighestCommonMembership(around, FCrisp);
 }
 
 void TFiringArrays::Correlate(std::span<const TFuzzyPoint> conclusion, TFzyFloat strength,
                               TFuzzyCorrelationMethod method, TPointBuffer& result) {
-  result.Assign(conclusion);
   if (method == fcmProduct) {
+    result.Assign(conclusion);
     for (std::size_t i = 0; i < result.Size(); ++i) {
       result.SetY(i, result.Points()[i].Y * strength);
     }
@@ -78,6 +80,11 @@ void TFiringArrays::Correlate(std::span<const TFuzzyPoint> conclusion, TFzyFloat
     result.Reset(result.Lower(), result.Upper());
     for (const TCutPoint& point : FKept) result.Append(point.X, point.Y);
     result.Settle();
+    // Every Y is now at most the level (a negative one became 0), so at a level of at least 0
+    // the clipping changes nothing.
+    if (strength >= 0.0) return;
+  } else {
+    result.Assign(conclusion);
   }
   for (std::size_t i = 0; i < result.Size(); ++i) {
     const TFzyFloat y = result.Points()[i].Y;

@@ -6,6 +6,8 @@
 // equal, not merely close.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -58,6 +60,21 @@ std::string RandomRules(std::mt19937& random, int count) {
     text += "\n";
   }
   return text;
+}
+
+// An input anywhere in the range, or on a point of one of the variable's terms or just beside
+// it (within, at and beyond the tolerance), where the walk against the crisp value pairs points
+// instead of crossing lines.
+double RandomInput(std::mt19937& random, TFuzzyLogic* logic, const std::string& variable) {
+  if (random() % 2 == 0) return std::uniform_real_distribution<double>(0.0, 10.0)(random);
+  const TFuzzySetValues* points = logic->GetItems()
+                                      ->GetItemByName(variable)
+                                      ->GetItems()
+                                      ->GetItem(static_cast<int>(random() % TermCount))
+                                      ->GetValues();
+  const double x = points->GetItem(static_cast<int>(random() % points->GetCount()))->GetX();
+  constexpr double Offsets[] = {0.0, 5e-5, -5e-5, 1e-4, -1e-4, 1.5e-4, -1.5e-4, 3e-4, -4.5e-4};
+  return std::clamp(x + Offsets[random() % std::size(Offsets)], 0.0, 10.0);
 }
 
 struct TReference {
@@ -121,7 +138,6 @@ std::vector<std::pair<double, double>> PointsOf(const TFuzzySet* set) {
 
 TEST(FiringArrays, FireAsTheSetOperationsDoUnderEveryMethod) {
   std::mt19937 random(1603);
-  std::uniform_real_distribution<double> input(0.0, 10.0);
   int failures = 0;
   for (int round = 0; round < 600 && failures < 5; ++round) {
     const std::string definitions = RandomVariable(random, "a", 0, 10) +
@@ -135,7 +151,8 @@ TEST(FiringArrays, FireAsTheSetOperationsDoUnderEveryMethod) {
     rules->SetDefuzzificationMethod(random() % 4 == 0 ? dmMeanOfMaxima : dmCenterOfGravity);
     rules->SetThreshold(random() % 2 == 0 ? 0.0 : 0.3);
     for (int sample = 0; sample < 5; ++sample) {
-      std::map<std::string, double> row{{"a", input(random)}, {"b", input(random)}};
+      std::map<std::string, double> row{{"a", RandomInput(random, model.Logic.get(), "a")},
+                                        {"b", RandomInput(random, model.Logic.get(), "b")}};
       const TReference reference = FireBySets(*rules, model.Logic.get(), row["a"], row["b"]);
       const TRuleOutcome& outcome = rules->Fire(row).front();
       const bool same = outcome.Status == reference.Status &&

@@ -11,6 +11,7 @@
 #include "fuzzy/membership/PointBuffer.h"
 #include "fuzzy/membership/PositionTolerance.h"
 #include "fuzzy/sets/FuzzySet.h"
+#include "fuzzy/sets/LevelCut.h"
 #include "fuzzy/sets/MembershipFunction.h"
 #include "fuzzy/sets/PairwiseWalk.h"
 
@@ -74,11 +75,9 @@ struct TWalkLine {
   bool Horizontal() const { return From.Y == To.Y; }
   TFzyFloat At(TFzyFloat x) const {
     if (Horizontal()) return From.Y;
-    return TFuzzySet::InterpolateY(From.X, From.Y, To.X, To.Y, x);
+    return membership_function::InterpolateY(From.X, From.Y, To.X, To.Y, x);
   }
-  TFzyFloat XAt(TFzyFloat y) const {
-    return TFuzzySet::InterpolateX(From.X, From.Y, To.X, To.Y, y);
-  }
+  TFzyFloat XAt(TFzyFloat y) const { return LevelX(From.X, From.Y, To.X, To.Y, y); }
 };
 
 // One set's side of the walk: its points, where the walk stands on them, and its membership
@@ -137,7 +136,7 @@ class TWalkSide {
       return points.Y(membership_function::MaxYOfX(points, static_cast<int>(FNear), 1));
     }
     const TWalkPoint& previous = FPoints[FNear - 1];
-    return TFuzzySet::InterpolateY(previous.X, previous.Y, next.X, next.Y, x);
+    return membership_function::InterpolateY(previous.X, previous.Y, next.X, next.Y, x);
   }
 
   TWalkPoints FPoints;
@@ -147,10 +146,12 @@ class TWalkSide {
 };
 
 // The walk over A (the receiver) and B. `visit` takes (X1, Y1, X2, Y2), A's side first, and
-// answers true to stop the walk.
+// answers true to stop the walk. The library's own array routines walk with their callable's
+// own type, so that its work is inlined into the walk instead of called once per event.
+template <class TVisit>
 class TPairwiseWalk {
  public:
-  TPairwiseWalk(TWalkPoints a, TWalkPoints b, TWalkVisit visit, bool unitSumEvents)
+  TPairwiseWalk(TWalkPoints a, TWalkPoints b, const TVisit& visit, bool unitSumEvents)
       : FA(a), FB(b), FVisit(visit), FUnitSumEvents(unitSumEvents) {}
 
   // True when a visit stopped the walk.
@@ -245,7 +246,7 @@ class TPairwiseWalk {
 
   TWalkSide FA;
   TWalkSide FB;
-  TWalkVisit FVisit;
+  const TVisit& FVisit;
   bool FUnitSumEvents;
 };
 
@@ -298,7 +299,7 @@ void TidyOperatorResult(TFuzzySetValues* values) {
 
 bool WalkPairwise(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TWalkVisit visit,
                   bool unitSumEvents) {
-  return TPairwiseWalk(a, b, visit, unitSumEvents).Run();
+  return TPairwiseWalk<TWalkVisit>(a, b, visit, unitSumEvents).Run();
 }
 
 bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit, bool unitSumEvents) {
@@ -307,20 +308,47 @@ bool WalkPairwise(const TFuzzySet* a, const TFuzzySet* b, TWalkVisit visit, bool
   return WalkPairwise(pointsOfA.Points(), pointsOfB.Points(), visit, unitSumEvents);
 }
 
-void CombineInto(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TOperatorRule rule,
+namespace {
+
+template <class TRule>
+void CombineWith(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TRule rule,
                  bool unitSumEvents, TPointBuffer& result, std::vector<bool>& keep) {
-  WalkPairwise(
-      a, b,
-      [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat, TFzyFloat y2) {
-        result.Append(x1, static_cast<TFzyFloat>(rule(y1, y2)));
-        return false;
-      },
-      unitSumEvents);
+  const auto append = [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat, TFzyFloat y2) {
+    result.Append(x1, static_cast<TFzyFloat>(rule(y1, y2)));
+    return false;
+  };
+  TPairwiseWalk<decltype(append)>(a, b, append, unitSumEvents).Run();
   if (!a.empty() && !b.empty()) {
     PointsKeptByTidy(result.Points(), keep);
     result.KeepOnly(keep);
   }
   result.Settle();
+}
+
+}  // namespace
+
+void CombineInto(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TOperatorRule rule,
+                 bool unitSumEvents, TPointBuffer& result, std::vector<bool>& keep) {
+  // The families that rule bases use most are combined with their rule inlined.
+  if (rule == &operator_rules::Max) {
+    const auto max = [](TFzyFloat y1, TFzyFloat y2) { return std::max(y1, y2); };
+    return CombineWith(a, b, max, unitSumEvents, result, keep);
+  }
+  if (rule == &operator_rules::Min) {
+    const auto min = [](TFzyFloat y1, TFzyFloat y2) { return std::min(y1, y2); };
+    return CombineWith(a, b, min, unitSumEvents, result, keep);
+  }
+  CombineWith(a, b, rule, unitSumEvents, result, keep);
+}
+
+TFzyFloat HighestCommonMembership(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b) {
+  TFzyFloat highest = 0.0;
+  const auto visit = [&highest](TFzyFloat, TFzyFloat y1, TFzyFloat, TFzyFloat y2) {
+    highest = std::max(highest, std::min(y1, y2));
+    return false;
+  };
+  TPairwiseWalk<decltype(visit)>(a, b, visit, false).Run();
+  return highest;
 }
 
 void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* points,

@@ -62,6 +62,10 @@ void CombineInto(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b,
 void CombineInto(const TFuzzySet* a, const TFuzzySet* b, TOperatorRule rule, bool unitSumEvents,
                  TPointBuffer& result, std::vector<bool>& keep);
 
+// The largest of min(Y1, Y2) over the walk's events: the height of the two functions'
+// intersection by minimum, 0 when neither has points.
+TFzyFloat HighestCommonMembership(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b);
+
 // Fills an operator result inside one batch of its point list `points`: the walk of `a` against
 // `b`, whose visits append the points, then the tidy step unless a visit stopped the walk or an
 // operand has no points.
