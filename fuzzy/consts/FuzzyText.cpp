@@ -110,6 +110,7 @@ TFuzzyText::TFuzzyText(std::string_view text)
 
 TFuzzyText TFuzzyText::Join(std::initializer_list<TFuzzyText> pieces) {
   auto node = std::make_shared<TNode>();
+  node->Parts.reserve(pieces.size());
   for (const TFuzzyText& piece : pieces) {
     if (piece.FNode) node->Append(piece.FNode);
   }
@@ -119,8 +120,9 @@ TFuzzyText TFuzzyText::Join(std::initializer_list<TFuzzyText> pieces) {
 
 // Built without recursion, for the same reason the pieces are freed without it.
 std::string TFuzzyText::ToString() const {
+  if (!FNode) return {};
+  if (FNode->Parts.empty()) return FNode->Text;
   std::string text;
-  if (!FNode) return text;
   text.reserve(FNode->Length);
   std::vector<const TNode*> pending{FNode.get()};
   while (!pending.empty()) {
@@ -169,8 +171,10 @@ bool TFuzzyText::HasEscapable() const {
 namespace {
 
 TFuzzyText Bracketed(const TFuzzyText& text) {
-  return TFuzzyText::Join(
-      {TFuzzyText(LeftFuzzyParentheses), text, TFuzzyText(RightFuzzyParentheses)});
+  // Shared by every bracketed text, as pieces are never changed.
+  static const TFuzzyText left(LeftFuzzyParentheses);
+  static const TFuzzyText right(RightFuzzyParentheses);
+  return TFuzzyText::Join({left, text, right});
 }
 
 TFuzzyText Embedded(const TFuzzyText& name) {

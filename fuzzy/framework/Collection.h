@@ -178,6 +178,8 @@ class TCollection : public TPersistent {
   virtual void SetItemName(TCollectionItem* item) { (void)item; }
   // A whole-collection change: Update(nullptr) outside a batch.
   virtual void Changed();
+  // Room for `count` more items, for a caller about to add them in one go.
+  void ReserveItems(int count) { FItems.reserve(FItems.size() + static_cast<std::size_t>(count)); }
 
  private:
   friend class TCollectionItem;

@@ -1,9 +1,13 @@
 #include "fuzzy/membership/FuzzySetValues.h"
 
 #include <algorithm>
+#include <limits>
+#include <typeinfo>
 
 #include "fuzzy/consts/FuzzyExceptions.h"
 #include "fuzzy/consts/FuzzyMessages.h"
+#include "fuzzy/framework/Downcast.h"
+#include "fuzzy/membership/PointBuffer.h"
 #include "fuzzy/membership/PositionTolerance.h"
 #include "fuzzy/sets/FuzzySet.h"
 
@@ -34,10 +38,73 @@ TFuzzySetValue* TFuzzySetValues::Add(TFzyFloat x, TFzyFloat y) {
 
 void TFuzzySetValues::AppendSettled(std::span<const TFuzzyPoint> points) {
   TCollectionUpdate batch(this);
+  ReserveItems(static_cast<int>(points.size()));
   for (const TFuzzyPoint& point : points) {
     TFuzzySetValue* value = Add();
     value->FX = point.X;
     value->FY = point.Y;
+  }
+  batch.End();
+}
+
+bool TFuzzySetValues::TakesPointsInBulk() const {
+  const TFuzzySet* set = GetFuzzySet();
+  return typeid(*this) == typeid(TFuzzySetValues) && GetCount() == 0 &&
+         GetItemClass() == TItemClass::Of<TFuzzySetValue>() &&
+         (set == nullptr || typeid(*set) == typeid(TFuzzySet));
+}
+
+TPointBuffer TFuzzySetValues::BulkBuffer(std::size_t count) const {
+  const TFuzzySet* set = GetFuzzySet();
+  constexpr TFzyFloat Unbounded = std::numeric_limits<TFzyFloat>::infinity();
+  TPointBuffer buffer;
+  buffer.Reset(set == nullptr ? -Unbounded : set->GetXRange(1),
+               set == nullptr ? Unbounded : set->GetXRange(0));
+  buffer.Reserve(count);
+  return buffer;
+}
+
+void TFuzzySetValues::JoinInBulk(const TPointBuffer& added) {
+  // Unless the batch's end would have to sort or thin them, the points join in one step. Adding
+  // the clamped points again gives the same points and flags, as clamping them changes nothing.
+  TCollectionUpdate batch(this);
+  if (added.Settled()) {
+    AppendSettled(added.Points());
+  } else {
+    for (const TFuzzyPoint& point : added.Points()) Add(point.X, point.Y);
+  }
+  batch.End();
+}
+
+void TFuzzySetValues::AddPoints(std::span<const TFuzzyPoint> points) {
+  if (!TakesPointsInBulk()) {
+    TCollectionUpdate batch(this);
+    for (const TFuzzyPoint& point : points) Add(point.X, point.Y);
+    batch.End();
+    return;
+  }
+  // The points as the adds would leave them: clamped, with the flags the adds would raise.
+  TPointBuffer added = BulkBuffer(points.size());
+  for (const TFuzzyPoint& point : points) added.Append(point.X, point.Y);
+  JoinInBulk(added);
+}
+
+void TFuzzySetValues::Assign(TPersistent* source) {
+  // A point takes another's coordinates as Add does them, where the list has a set to clamp to;
+  // the collection's Assign does the rest, inside the same batch.
+  const auto* other = Downcast<const TFuzzySetValues>(source);
+  if (other == nullptr || other == this || GetFuzzySet() == nullptr) {
+    TGCollectionOf<TFuzzySetValue>::Assign(source);
+    return;
+  }
+  TCollectionUpdate batch(this);
+  Clear();
+  if (TakesPointsInBulk()) {
+    TPointBuffer added = BulkBuffer(static_cast<std::size_t>(other->GetCount()));
+    for (const TFuzzySetValue* point : *other) added.Append(point->GetX(), point->GetY());
+    JoinInBulk(added);
+  } else {
+    TGCollectionOf<TFuzzySetValue>::Assign(source);
   }
   batch.End();
 }

@@ -10,6 +10,7 @@
 #include "fuzzy/framework/GCollection.h"
 #include "fuzzy/membership/FuzzyPoint.h"
 #include "fuzzy/membership/FuzzySetValue.h"
+#include "fuzzy/membership/PointBuffer.h"
 
 namespace fuzzy {
 
@@ -33,6 +34,11 @@ class TFuzzySetValues : public TGCollectionOf<TFuzzySetValue> {
   // coordinates, so none of the per-point checks and re-placing runs; the batch's end reports
   // the change once, as it does for points added one by one.
   void AppendSettled(std::span<const TFuzzyPoint> points);
+  // The same as Add(x, y) for each point in turn, inside one batch.
+  void AddPoints(std::span<const TFuzzyPoint> points);
+  // From another point list of a set: the same as Clear and Add(x, y) for each of its points,
+  // inside one batch. Other sources: as the collection's Assign.
+  void Assign(TPersistent* source) override;
   // Copies the values of `value` into the point stored at `index` (its Assign).
   void SetItem(int index, TFuzzySetValue* value);
   // Copies of every point of `other`, each placed as by SetValue.
@@ -98,6 +104,15 @@ class TFuzzySetValues : public TGCollectionOf<TFuzzySetValue> {
 
  private:
   class TProtect;
+
+  // Whether points can join this empty list in bulk: it, its item class and its set are this
+  // library's own, so that no override watches the edits or the range one by one.
+  bool TakesPointsInBulk() const;
+  // An empty buffer with this list's range (unbounded without a set), room for `count` points.
+  TPointBuffer BulkBuffer(std::size_t count) const;
+  // The buffer's points join this empty list as adding them one by one in a batch would leave
+  // them.
+  void JoinInBulk(const TPointBuffer& added);
 
   // The index of a point of this list; quick for the last point, where new points arrive.
   int IndexOfValue(const TFuzzySetValue* value) const;

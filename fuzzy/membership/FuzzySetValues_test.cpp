@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "fuzzy/consts/FuzzyConsts.h"
+#include "fuzzy/logic/FuzzyLogic.h"
 #include "fuzzy/membership/MembershipTestSupport.h"
+#include "fuzzy/sets/FuzzySet.h"
 
 namespace fuzzy {
 namespace {
@@ -236,6 +239,72 @@ TEST(FuzzySetValues, EnumeratorAndRangeForYieldTypedPoints) {
   for (TFuzzySetValue* value : *set->GetValues()) ys.push_back(value->GetY());
   EXPECT_EQ(xs, (std::vector<double>{0, 1, 2}));
   EXPECT_EQ(ys, (std::vector<double>{0, 1, 0}));
+}
+
+// ---- Points in bulk -------------------------------------------------------------------------
+
+// Random points with steps, repeats, near repeats within the tolerance, points out of order and
+// out of the range [1, 9].
+std::vector<TFuzzyPoint> RandomPoints(std::mt19937& random) {
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  std::vector<TFuzzyPoint> points;
+  double x = unit(random) * 2;
+  const int count = static_cast<int>(random() % 7);
+  for (int k = 0; k < count; ++k) {
+    const int kind = static_cast<int>(random() % 6);
+    if (kind == 0) x += 0.00005;
+    if (kind == 1) x -= unit(random) * 3;
+    if (kind >= 3) x += unit(random) * 3;
+    const double y = kind == 2 && !points.empty() ? points.back().Y : unit(random) * 1.2 - 0.1;
+    points.push_back({x, y});
+  }
+  return points;
+}
+
+std::vector<std::pair<double, double>> PointsOf(const TFuzzySetValues* values) {
+  std::vector<std::pair<double, double>> points;
+  for (const TFuzzySetValue* point : *values) points.emplace_back(point->GetX(), point->GetY());
+  return points;
+}
+
+// Points joining in bulk (AddPoints, and a list's Assign from another) end as the same adds
+// made one by one in a batch do: the same points, the same numbering, the same flags.
+TEST(FuzzySetValuesInBulk, JoinAsTheAddsOneByOneDo) {
+  TOwned<TFuzzyLogic> logic = Own(TFuzzyLogic::Create(nullptr));
+  TFuzzyVariable* variable = logic->GetItems()->Add();
+  variable->SetMinimum(1);
+  variable->SetMaximum(9);
+  std::mt19937 random(2026);
+  for (int round = 0; round < 3000; ++round) {
+    const std::vector<TFuzzyPoint> points = RandomPoints(random);
+    TFuzzySet* reference = variable->GetItems()->Add();
+    {
+      TCollectionUpdate batch(reference->GetValues());
+      for (const TFuzzyPoint& point : points) reference->GetValues()->Add(point.X, point.Y);
+      batch.End();
+    }
+    TFuzzySet* bulk = variable->GetItems()->Add();
+    bulk->GetValues()->AddPoints(points);
+    TFuzzySet* copy = variable->GetItems()->Add();
+    copy->GetValues()->Add(5, 0.5);
+    copy->GetValues()->Assign(reference->GetValues());
+    for (const TFuzzySet* set : {bulk, copy}) {
+      const TFuzzySetValues* values = set->GetValues();
+      ASSERT_EQ(PointsOf(values), PointsOf(reference->GetValues())) << "round " << round;
+      ASSERT_EQ(values->GetSorted(), reference->GetValues()->GetSorted());
+      ASSERT_EQ(values->GetDuplicatesRemoved(), reference->GetValues()->GetDuplicatesRemoved());
+    }
+    // The copy's points join in the order of the settled source, the added ones in the order
+    // given, which the clean-up may have changed.
+    for (int i = 0; i < copy->GetValues()->GetCount(); ++i) {
+      const TFuzzySetValues* values = bulk->GetValues();
+      ASSERT_EQ(values->GetItem(i)->GetID() - values->GetItem(0)->GetID(),
+                reference->GetValues()->GetItem(i)->GetID() -
+                    reference->GetValues()->GetItem(0)->GetID());
+      ASSERT_EQ(copy->GetValues()->GetItem(i)->GetID() - copy->GetValues()->GetItem(0)->GetID(), i);
+    }
+    for (TFuzzySet* set : {reference, bulk, copy}) set->Free();
+  }
 }
 
 }  // namespace

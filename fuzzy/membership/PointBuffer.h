@@ -16,6 +16,8 @@ class TPointBuffer {
  public:
   // Empty and settled, for a set whose X range is [lower, upper].
   void Reset(TFzyFloat lower, TFzyFloat upper);
+  // Room for `count` points, so that a walk appending them grows the array once.
+  void Reserve(std::size_t count) { FPoints.reserve(count); }
   // The points of a settled list, as they stand.
   void Assign(std::span<const TFuzzyPoint> points);
 
@@ -35,6 +37,8 @@ class TPointBuffer {
   // The end of the batch: the order and the duplicates settled where an edit unsettled them.
   void Settle();
 
+  // No edit since the last settling has unsettled the order or the duplicates.
+  bool Settled() const { return FSorted && FDuplicatesRemoved; }
   std::span<const TFuzzyPoint> Points() const { return FPoints; }
   std::size_t Size() const { return FPoints.size(); }
   bool Empty() const { return FPoints.empty(); }

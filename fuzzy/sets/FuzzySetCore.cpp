@@ -179,7 +179,9 @@ void TFuzzySet::UpdateFuzzySetValues() {
 void TFuzzySet::CreateCrispValue(TFzyFloat x) {
   TCollectionUpdate batch(FValues);
   FValues->Clear();
-  CreateTriangleFunctionValues(x, x, x);
+  // The triangle (x, x, x); the batch's end makes the set user-defined.
+  const TFuzzyPoint spike[] = {{x, 0.0}, {x, 1.0}, {x, 0.0}};
+  FValues->AddPoints(spike);
   batch.End();
   FExpression = TFuzzyText(FuzzyNumberText(x));
 }

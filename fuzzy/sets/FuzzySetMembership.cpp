@@ -9,32 +9,36 @@ namespace fuzzy {
 using membership_function::TListPoints;
 
 namespace {
-// Lists up to this long (a triangle, a trapezoid, a shoulder) are copied out before the lookup.
+// Lists up to this long (a triangle, a trapezoid, a shoulder) take the short lookup.
 constexpr int ShortList = 4;
 }  // namespace
 
-// A lookup is the hottest path of the library. A short list's points are fetched once each into
-// an array, which the lookup then reads as often as it needs; a longer list is searched in place.
+// A lookup is the hottest path of the library. On a short list the common cases are read off
+// the few points they need: before the first point, after the last, and strictly inside the
+// list off its points, where the first point not below x closes the segment holding x, as the
+// general routine finds it. Everything else (a point hit, a step, a NaN) takes that routine.
 TFzyFloat TFuzzySet::DegreeOfMembership(TFzyFloat x) const {
   const int count = FValues->GetCount();
-  if (count > ShortList) return membership_function::MembershipAt(TListPoints(FValues), x);
-  TFuzzyPoint points[ShortList];
-  for (int i = 0; i < count; ++i) {
-    const TFuzzySetValue* point = FValues->GetItem(i);
-    points[i] = {point->GetX(), point->GetY()};
+  if (count > ShortList || count == 0) {
+    return membership_function::MembershipAt(TListPoints(FValues), x);
   }
-  // Strictly inside the list and off its points, the first point not below x closes the
-  // segment holding x: the line through it is the answer, as the general routine finds it.
-  if (count > 1 && x > points[0].X && x < points[count - 1].X) {
-    int right = 1;
-    while (points[right].X < x) ++right;
-    if (points[right].X != x) {
-      const TFuzzyPoint& left = points[right - 1];
-      return membership_function::InterpolateY(left.X, left.Y, points[right].X, points[right].Y, x);
+  const TFuzzySetValue* first = FValues->GetItem(0);
+  if (x < first->GetX()) return first->GetY();
+  if (x > first->GetX()) {
+    const TFuzzySetValue* last = FValues->GetItem(count - 1);
+    if (x > last->GetX()) return last->GetY();
+    if (x < last->GetX()) {
+      int right = 1;
+      while (FValues->GetItem(right)->GetX() < x) ++right;
+      const TFuzzySetValue* next = FValues->GetItem(right);
+      if (next->GetX() != x) {
+        const TFuzzySetValue* previous = FValues->GetItem(right - 1);
+        return membership_function::InterpolateY(previous->GetX(), previous->GetY(), next->GetX(),
+                                                 next->GetY(), x);
+      }
     }
   }
-  return membership_function::MembershipAt(
-      membership_function::TArrayPoints({points, static_cast<std::size_t>(count)}), x);
+  return membership_function::MembershipAt(TListPoints(FValues), x);
 }
 
 int TFuzzySet::GetMaxYValueOfX(int start, int direction) const {

@@ -31,6 +31,8 @@ template <class TPoints>
 void PointsCutAt(const TPoints& points, TFzyFloat level, std::vector<TCutPoint>& cut,
                  std::vector<TCutPoint>& kept) {
   cut.clear();
+  // Each point, and at most one crossing before each but the first.
+  cut.reserve(2 * static_cast<std::size_t>(points.Count()));
   for (int i = 0; i < points.Count(); ++i) {
     const TFzyFloat y = points.Y(i);
     if (i > 0 && !WithinPositionTolerance(points.X(i - 1), points.X(i))) {
@@ -42,6 +44,7 @@ void PointsCutAt(const TPoints& points, TFzyFloat level, std::vector<TCutPoint>&
     cut.push_back({points.X(i), std::min(y, level), y > level});
   }
   kept.clear();
+  kept.reserve(cut.size());
   for (std::size_t k = 0; k < cut.size(); ++k) {
     const bool inner =
         k > 0 && k + 1 < cut.size() && cut[k - 1].Y == level && cut[k + 1].Y == level;
