@@ -34,6 +34,10 @@ class TPointBuffer {
   // Drops every point whose `keep` is false, in one sweep; the flags stay as they were, as for
   // a list cleared and refilled inside its batch.
   void KeepOnly(const std::vector<bool>& keep);
+  // The points to edit in place, and the first `count` of them kept; the flags stay as they
+  // were, as for a list thinned inside its batch.
+  std::span<TFuzzyPoint> EditPoints() { return FPoints; }
+  void Truncate(std::size_t count) { FPoints.resize(count); }
   // The end of the batch: the order and the duplicates settled where an edit unsettled them.
   void Settle();
 

@@ -75,8 +75,9 @@ void TFiringArrays::Correlate(std::span<const TFuzzyPoint> conclusion, TFzyFloat
   }
   // The crossings first, then the clipping of every Y above the level, each step settled as
   // its own batch of the list.
-  PointsCutAt(membership_function::TArrayPoints(conclusion), strength, FCut, FKept);
-  if (CutReshapes(static_cast<int>(conclusion.size()), FCut, FKept)) {
+  const std::size_t cutCount =
+      PointsCutAt(membership_function::TArrayPoints(conclusion), strength, FKept);
+  if (CutReshapes(static_cast<int>(conclusion.size()), cutCount, FKept)) {
     result.Reset(result.Lower(), result.Upper());
     for (const TCutPoint& point : FKept) result.Append(point.X, point.Y);
     result.Settle();
@@ -98,7 +99,7 @@ void TFiringArrays::Infer(TPointBuffer& accumulated, std::span<const TFuzzyPoint
   const TFuzzyOperation operation = InferenceOperation(method);
   FCombined.Reset(accumulated.Lower(), accumulated.Upper());
   CombineInto(accumulated.Points(), conclusion, OperatorRule(operation, false),
-              operation == foBoundedSum, FCombined, FKeep);
+              operation == foBoundedSum, FCombined);
   accumulated.Swap(FCombined);
 }
 

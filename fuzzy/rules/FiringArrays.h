@@ -36,9 +36,7 @@ class TFiringArrays {
 
  private:
   TFuzzyPoints FCrisp = TFuzzyPoints(3);
-  std::vector<TCutPoint> FCut;
   std::vector<TCutPoint> FKept;
-  std::vector<bool> FKeep;
   TPointBuffer FCombined;
 };
 

@@ -27,13 +27,15 @@ bool AppendPoint(TFuzzySetValues* result, TFzyFloat x, long double y) {
 // Gives the points of min(membership, level), replacing the list in one batch when a point has
 // to be inserted or dropped; otherwise leaves it to the clipping of the cut hedge.
 void InsertLevelCrossings(TFuzzySetValues* values, TFzyFloat level) {
-  std::vector<TCutPoint> cut;
   std::vector<TCutPoint> kept;
-  PointsCutAt(membership_function::TListPoints(values), level, cut, kept);
-  if (!CutReshapes(values->GetCount(), cut, kept)) return;
+  const std::size_t cutCount = PointsCutAt(membership_function::TListPoints(values), level, kept);
+  if (!CutReshapes(values->GetCount(), cutCount, kept)) return;
+  TFuzzyPoints points;
+  points.reserve(kept.size());
+  for (const TCutPoint& point : kept) points.push_back({point.X, point.Y});
   TCollectionUpdate batch(values);
   values->Clear();
-  for (const TCutPoint& point : kept) values->Add(point.X, point.Y);
+  values->AddPoints(points);
   batch.End();
 }
 

@@ -71,8 +71,7 @@ TFuzzySet* TFuzzySet::RuleOperator(const TFuzzySet* other, const std::string& op
   points.Reset(result->GetXRange(1), result->GetXRange(0));
   // Every point of either operand and about one crossing between each two events.
   points.Reserve(2 * static_cast<std::size_t>(FValues->GetCount() + other->FValues->GetCount()));
-  std::vector<bool> keep;
-  CombineInto(this, other, rule, BendsAtUnitSum(operationName), points, keep);
+  CombineInto(this, other, rule, BendsAtUnitSum(operationName), points);
   result->GetValues()->AppendSettled(points.Points());
   result->SetExpression(OperatorExpression(other, operationName));
   return result.Release();

@@ -43,12 +43,13 @@ class TPointCopy {
   TPointCopy& operator=(const TPointCopy&) = delete;
 
   std::span<const TFuzzyPoint> Points() const { return FPoints; }
+  std::span<TFuzzyPoint> Points() { return FPoints; }
 
  private:
   static constexpr std::size_t ShortCount = 32;
   TFuzzyPoint FShort[ShortCount];
   TFuzzyPoints FLong;
-  std::span<const TFuzzyPoint> FPoints;
+  std::span<TFuzzyPoint> FPoints;
 };
 
 // `level` lies strictly between `from` and `to`, in either direction.
@@ -250,47 +251,42 @@ class TPairwiseWalk {
   bool FUnitSumEvents;
 };
 
-// Which points of an operator result survive the tidy step: of a run of consecutive points with
-// equal Y only the first and last stay (only the last for a run opening the list), then a last
-// point level with its predecessor goes. Deleting one point at a time compares neighbours of
-// the original list only, so one pass over it decides the same.
-void PointsKeptByTidy(TWalkPoints points, std::vector<bool>& keep) {
-  keep.assign(points.size(), true);
+// The tidy step of an operator result, in place; answers how many points stay. Of a run of
+// consecutive points with equal Y only the first and last stay (only the last for a run opening
+// the list), then a last point level with its predecessor goes. Deleting one point at a time
+// compares neighbours of the original list only, so one pass over it decides the same: each
+// point is settled once its successor has been read, and moves down only over dropped ones.
+std::size_t TidyInPlace(std::span<TFuzzyPoint> points) {
+  if (points.empty()) return 0;
+  std::size_t kept = 0;
   int run = 1;
   for (std::size_t k = 1; k < points.size(); ++k) {
+    bool dropPrevious = false;
     if (!FloatEquals(points[k - 1].Y, points[k].Y)) {
       run = 0;
     } else if (++run >= 2) {
-      keep[k - 1] = false;
+      dropPrevious = true;
     }
+    if (!dropPrevious) points[kept++] = points[k - 1];
   }
-  if (points.empty()) return;
   // The collapse never drops the last point; its surviving predecessor decides the trim.
-  const std::size_t last = points.size() - 1;
-  std::size_t previous = last;
-  while (previous > 0) {
-    if (keep[--previous]) break;
-  }
-  if (previous < last && keep[previous] && FloatEquals(points[previous].Y, points[last].Y)) {
-    keep[last] = false;
-  }
+  const TFuzzyPoint last = points.back();
+  if (kept == 0 || !FloatEquals(points[kept - 1].Y, last.Y)) points[kept++] = last;
+  return kept;
 }
 
 // Replaces the points by the kept ones in one sweep. Deleting inside a batch leaves the list's
 // order flags as they were, so they are restored: the closing clean-up then does what it would
 // have done after point-by-point deletion.
 void TidyOperatorResult(TFuzzySetValues* values) {
-  const TPointCopy copy(values);
-  const std::span<const TFuzzyPoint> points = copy.Points();
-  std::vector<bool> keep;
-  PointsKeptByTidy(points, keep);
-  if (std::find(keep.begin(), keep.end(), false) == keep.end()) return;
+  TPointCopy copy(values);
+  const std::span<TFuzzyPoint> points = copy.Points();
+  const std::size_t kept = TidyInPlace(points);
+  if (kept == points.size()) return;
   const bool sorted = values->GetSorted();
   const bool duplicatesRemoved = values->GetDuplicatesRemoved();
   values->Clear();
-  for (std::size_t k = 0; k < points.size(); ++k) {
-    if (keep[k]) values->Add(points[k].X, points[k].Y);
-  }
+  for (std::size_t k = 0; k < kept; ++k) values->Add(points[k].X, points[k].Y);
   values->SetSorted(sorted);
   values->SetDuplicatesRemoved(duplicatesRemoved);
 }
@@ -312,33 +308,30 @@ namespace {
 
 template <class TRule>
 void CombineWith(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TRule rule,
-                 bool unitSumEvents, TPointBuffer& result, std::vector<bool>& keep) {
+                 bool unitSumEvents, TPointBuffer& result) {
   const auto append = [&](TFzyFloat x1, TFzyFloat y1, TFzyFloat, TFzyFloat y2) {
     result.Append(x1, static_cast<TFzyFloat>(rule(y1, y2)));
     return false;
   };
   TPairwiseWalk<decltype(append)>(a, b, append, unitSumEvents).Run();
-  if (!a.empty() && !b.empty()) {
-    PointsKeptByTidy(result.Points(), keep);
-    result.KeepOnly(keep);
-  }
+  if (!a.empty() && !b.empty()) result.Truncate(TidyInPlace(result.EditPoints()));
   result.Settle();
 }
 
 }  // namespace
 
 void CombineInto(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TOperatorRule rule,
-                 bool unitSumEvents, TPointBuffer& result, std::vector<bool>& keep) {
+                 bool unitSumEvents, TPointBuffer& result) {
   // The families that rule bases use most are combined with their rule inlined.
   if (rule == &operator_rules::Max) {
     const auto max = [](TFzyFloat y1, TFzyFloat y2) { return std::max(y1, y2); };
-    return CombineWith(a, b, max, unitSumEvents, result, keep);
+    return CombineWith(a, b, max, unitSumEvents, result);
   }
   if (rule == &operator_rules::Min) {
     const auto min = [](TFzyFloat y1, TFzyFloat y2) { return std::min(y1, y2); };
-    return CombineWith(a, b, min, unitSumEvents, result, keep);
+    return CombineWith(a, b, min, unitSumEvents, result);
   }
-  CombineWith(a, b, rule, unitSumEvents, result, keep);
+  CombineWith(a, b, rule, unitSumEvents, result);
 }
 
 TFzyFloat HighestCommonMembership(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b) {
@@ -363,10 +356,10 @@ void WalkIntoResult(const TFuzzySet* a, const TFuzzySet* b, TFuzzySetValues* poi
 }
 
 void CombineInto(const TFuzzySet* a, const TFuzzySet* b, TOperatorRule rule, bool unitSumEvents,
-                 TPointBuffer& result, std::vector<bool>& keep) {
+                 TPointBuffer& result) {
   const TPointCopy pointsOfA(a->GetValues());
   const TPointCopy pointsOfB(b->GetValues());
-  CombineInto(pointsOfA.Points(), pointsOfB.Points(), rule, unitSumEvents, result, keep);
+  CombineInto(pointsOfA.Points(), pointsOfB.Points(), rule, unitSumEvents, result);
 }
 
 bool BendsAtUnitSum(const std::string& operationName) {

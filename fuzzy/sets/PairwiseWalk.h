@@ -54,13 +54,12 @@ bool WalkPairwise(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b
 
 // The union or intersection of two settled point arrays by a family rule, as Operator builds
 // it into a fresh set whose range is the buffer's: the walk's points appended, the tidy step,
-// then the batch's settling. `keep` is working storage, kept by the caller so that repeated
-// calls allocate nothing.
+// then the batch's settling. Once the buffer has grown, repeated calls allocate nothing.
 void CombineInto(std::span<const TFuzzyPoint> a, std::span<const TFuzzyPoint> b, TOperatorRule rule,
-                 bool unitSumEvents, TPointBuffer& result, std::vector<bool>& keep);
+                 bool unitSumEvents, TPointBuffer& result);
 // The same over two sets' points.
 void CombineInto(const TFuzzySet* a, const TFuzzySet* b, TOperatorRule rule, bool unitSumEvents,
-                 TPointBuffer& result, std::vector<bool>& keep);
+                 TPointBuffer& result);
 
 // The largest of min(Y1, Y2) over the walk's events: the height of the two functions'
 // intersection by minimum, 0 when neither has points.
