@@ -121,6 +121,8 @@ TFuzzyText TFuzzyText::Join(std::initializer_list<TFuzzyText> pieces) {
 std::string TFuzzyText::ToString() const {
   std::string text;
   if (!FNode) return text;
+  // Most texts are a single piece, a name: that one is answered as it is kept.
+  if (FNode->Parts.empty()) return FNode->Text;
   text.reserve(FNode->Length);
   std::vector<const TNode*> pending{FNode.get()};
   while (!pending.empty()) {

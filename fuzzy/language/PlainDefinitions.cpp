@@ -187,6 +187,8 @@ void TPlainDefinitions::Build() {
   TCollectionUpdate update(items);
   TFuzzyVariable* variable = items->Add();
   TVariableOutside outside(variable, FLogic->GetAutoTerms());
+  // The check counted the terms.
+  variable->GetItems()->SetCapacity(static_cast<int>(FTermNames.size()));
   variable->SetName(std::string(name));
   variable->SetComment(std::string(comment));
   WalkClauses<true>(variable, i);

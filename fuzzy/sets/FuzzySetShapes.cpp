@@ -164,6 +164,7 @@ void TFuzzySet::CreateTriangleFunctionValues(TFzyFloat left, TFzyFloat middle, T
   }
   const TFuzzyPoint points[] = {{left, 0.0}, {middle, 1.0}, {right, 0.0}};
   if (IsSettledAsTheyStand(FValues, GetXRange(1), GetXRange(0), points)) {
+    FValues->SetCapacity(static_cast<int>(std::size(points)));
     FValues->AppendSettled(points);
   } else {
     InBatch(FValues, [&] {
