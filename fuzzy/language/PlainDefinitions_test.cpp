@@ -61,7 +61,8 @@ class TDefinitionGenerator {
 
  private:
   std::string Definition() {
-    std::string text = "(deffuzzy " + Mostly({"a", "b", "v1", "c", "x"}, {"\"s\"", "7", "?q"});
+    std::string text =
+        "(deffuzzy " + Mostly({"a", "b", "v1", "c", "x"}, {"\"s\"", "7", "?q", "and"});
     if (Chance(4)) text += " " + Mostly({"\"note\"", "\"two\nlines\""}, {"\"esc\\\"aped\""});
     const int clauses = Pick(0, 3);
     for (int i = 0; i < clauses; ++i) text += Blank() + Clause();
@@ -85,7 +86,8 @@ class TDefinitionGenerator {
   }
 
   std::string Term() {
-    std::string text = "(term " + Mostly({"low", "mid", "high", "top"}, {"__Empty", "1"});
+    std::string text =
+        "(term " + Mostly({"low", "mid", "high", "top"}, {"__Empty", "1", "very", "and"});
     if (Chance(5)) text += " \"c\"";
     return text + " " +
            Mostly({"(tri 0 25 50)", "(tri 25 50 75)", "(tri 50 75 100)", "(tri 10 5 1)",
