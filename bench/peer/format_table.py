@@ -27,6 +27,16 @@ ROWS = [
      lambda r: r >= 4.0, ">= 4.0"),
 ]
 
+# Our own runs against each other, in the same form. "ns/var" is the CPU time per variable.
+OWN_ROWS = [
+    ("read 100,000 variables, time per variable / at 1,000", "read/ours/100000",
+     "read/ours/1000", "ns/var", lambda r: r <= 1.2, "<= 1.2"),
+    ("write 1,000 variables / read them", "write/ours/1000", "read/ours/1000", "MB/s",
+     lambda r: r >= 1.0, ">= 1.0"),
+    ("write 10,000 variables / read them", "write/ours/10000", "read/ours/10000", "MB/s",
+     lambda r: r >= 1.0, ">= 1.0"),
+]
+
 NS_PER_UNIT = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
 
 
@@ -43,6 +53,8 @@ def medians(report):
 def measure(entry, unit):
     if unit == "MB/s":
         return entry["bytes_per_second"] / 1e6
+    if unit == "ns/var":
+        return 1e9 / entry["items_per_second"]
     # A batch run does many rows per iteration and says how many.
     rows = entry.get("rows", 1.0)
     return entry["cpu_time"] * NS_PER_UNIT[entry.get("time_unit", "ns")] / rows
@@ -51,12 +63,14 @@ def measure(entry, unit):
 def number(value, unit):
     if unit == "MB/s":
         return f"{value:.1f} MB/s"
+    if unit == "ns/var":
+        return f"{value:,.0f} ns/var"
     return f"{value:,.0f} ns" if value >= 100 else f"{value:.1f} ns"
 
 
-def timing_table(runs):
-    lines = ["| work | ours | fuzzylite | ratio | target | |", "|---|---:|---:|---:|---|---|"]
-    for work, ours_name, peer_name, unit, check, target in ROWS:
+def timing_table(runs, rows=ROWS, header="| work | ours | fuzzylite | ratio | target | |"):
+    lines = [header, "|---|---:|---:|---:|---|---|"]
+    for work, ours_name, peer_name, unit, check, target in rows:
         if ours_name not in runs or peer_name not in runs:
             lines.append(f"| {work} | not run | | | {target} | |")
             continue
@@ -75,6 +89,7 @@ ALLOCATION_ROWS = [
     ("tipping through the rule base, batch, per row", "tipping/ours-rules-batch",
      lambda n: n == 0, "0"),
     ("tipping inference, fuzzylite, resolution 100", "tipping/fuzzylite/100", None, ""),
+    ("reading 10,000 variables, per variable", "read/ours/10000", None, ""),
 ]
 
 
@@ -113,6 +128,8 @@ def main(path):
     print()
     runs = medians(report)
     print("\n".join(timing_table(runs)))
+    print()
+    print("\n".join(timing_table(runs, OWN_ROWS, "| work (ours) | run | reference | ratio | target | |")))
     print()
     print("\n".join(allocation_table(runs)))
     print()

@@ -118,13 +118,35 @@ void BM_ReadOurs(benchmark::State& state) {
   logic->SetAutoTerms(false);
   logic->SetParser(parser.get());
   parser->SetFuzzyLogic(logic.get());
+  const TAllocationsPer allocations;
   for (auto _ : state) {
     auto strings = fuzzy::Own(fuzzy::TStringList::Create());
     strings->SetText(text);
     logic->SetStrings(strings.get());
     benchmark::DoNotOptimize(logic->GetItems()->GetCount());
   }
+  allocations.Report(state, static_cast<double>(state.iterations() * state.range(0)));
   ReportBytes(state, text);
+}
+
+// The variables read from the text written back as definition text, one after the other, as
+// the component regenerates its Strings.
+void BM_WriteOurs(benchmark::State& state) {
+  const auto parser = fuzzy::Own(fuzzy::TKWFuzzyLogicParser::Create(nullptr));
+  const auto logic = fuzzy::Own(fuzzy::TFuzzyLogic::Create(nullptr));
+  logic->SetAutoTerms(false);
+  logic->SetParser(parser.get());
+  parser->SetFuzzyLogic(logic.get());
+  parser->ParseFuzzyLogic(peer::OurDefinitionText(static_cast<int>(state.range(0))));
+  std::int64_t bytes = 0;
+  for (auto _ : state) {
+    for (fuzzy::TFuzzyVariable* variable : *logic->GetItems()) {
+      const std::string text = parser->PrettyPrint(variable);
+      bytes += static_cast<std::int64_t>(text.size());
+    }
+  }
+  state.SetBytesProcessed(bytes);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
 // The importer makes a new engine from the text; it goes before the next round.
@@ -155,7 +177,14 @@ void RegisterAll() {
     benchmark::RegisterBenchmark("read/fuzzylite", BM_ReadPeer)
         ->Arg(variables)
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("write/ours", BM_WriteOurs)
+        ->Arg(variables)
+        ->Unit(benchmark::kMillisecond);
   }
+  // Only ours at this size: it shows whether reading stays linear.
+  benchmark::RegisterBenchmark("read/ours", BM_ReadOurs)
+      ->Arg(100000)
+      ->Unit(benchmark::kMillisecond);
 }
 
 // The errors go both to the console and into the JSON context, for scripts/bench's table.

@@ -115,9 +115,12 @@ bool IsFuzzyHedgeOperator(std::string_view Text) {
 }
 
 bool IsFuzzyHedgeOperator(std::string_view Text, TBaseFuzzyHedge& Hedge, bool& OnValues) {
+  // Compared in place: every set's name passes through here when it is set.
   for (const TBaseFuzzyHedge member : EnumMembers<TBaseFuzzyHedge>()) {
-    const std::string symbol = BaseHedgeNames[member];
-    if (Text != symbol && Text != symbol + "X") continue;
+    const std::string_view symbol = BaseHedgeNames[member];
+    const bool onX =
+        Text.size() == symbol.size() + 1 && Text.starts_with(symbol) && Text.back() == 'X';
+    if (Text != symbol && !onX) continue;
     Hedge = member;
     OnValues = Text == symbol;
     return true;

@@ -121,6 +121,7 @@ TFuzzyText TFuzzyText::Join(std::initializer_list<TFuzzyText> pieces) {
 // Built without recursion, for the same reason the pieces are freed without it.
 std::string TFuzzyText::ToString() const {
   if (!FNode) return {};
+  // Most texts are a single piece, a name: that one is answered as it is kept.
   if (FNode->Parts.empty()) return FNode->Text;
   std::string text;
   text.reserve(FNode->Length);

@@ -159,7 +159,7 @@ void TCollection::Assign(TPersistent* source) {
   if (other == this) return;
   TCollectionUpdate batch(this);
   Clear();
-  ReserveItems(other->GetCount());
+  SetCapacity(GetCount() + other->GetCount());
   for (int i = 0; i < other->GetCount(); ++i) Add()->Assign(other->GetItem(i));
   batch.End();
 }

@@ -20,6 +20,7 @@
 // notification raises still leaves the list, so the collection never holds a freed item.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -131,6 +132,10 @@ class TCollection : public TPersistent {
   void Clear();
 
   int GetCount() const { return static_cast<int>(FItems.size()); }
+  // Room for `value` items without growing the list again; never less than the count. Only a
+  // matter of speed: nothing else changes.
+  int GetCapacity() const { return static_cast<int>(FItems.capacity()); }
+  void SetCapacity(int value) { FItems.reserve(static_cast<std::size_t>(std::max(value, 0))); }
   // The item at `index`; EListError::IndexOutOfBounds outside 0..GetCount()-1. Inline: point
   // lookups fetch items in their innermost loops.
   TCollectionItem* GetItem(int index) const {
@@ -178,8 +183,6 @@ class TCollection : public TPersistent {
   virtual void SetItemName(TCollectionItem* item) { (void)item; }
   // A whole-collection change: Update(nullptr) outside a batch.
   virtual void Changed();
-  // Room for `count` more items, for a caller about to add them in one go.
-  void ReserveItems(int count) { FItems.reserve(FItems.size() + static_cast<std::size_t>(count)); }
 
  private:
   friend class TCollectionItem;

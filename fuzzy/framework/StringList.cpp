@@ -5,12 +5,25 @@
 
 #include "fuzzy/framework/Exceptions.h"
 #include "fuzzy/framework/Strings.h"
+#include "fuzzy/framework/TextConsts.h"
 
 namespace fuzzy {
 
 std::string TStringList::GetStrings(int Index) const {
   CheckIndex(Index, GetCount());
   return FItems[static_cast<std::size_t>(Index)].FString;
+}
+
+std::string TStringList::GetText() const {
+  std::size_t length = 0;
+  for (const TStringItem& item : FItems) length += item.FString.size() + 1;
+  std::string text;
+  text.reserve(length);
+  for (const TStringItem& item : FItems) {
+    text += item.FString;
+    text += NewLineString;
+  }
+  return text;
 }
 
 void TStringList::SetStrings(int Index, const std::string& S) {

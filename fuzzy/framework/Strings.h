@@ -124,6 +124,8 @@ class TStringList : public TStrings {
 
   int GetCount() const override { return static_cast<int>(FItems.size()); }
   std::string GetStrings(int Index) const override;
+  // The lines joined from where they are kept, without a copy of each on the way.
+  std::string GetText() const override;
   // On a sorted list the replaced line moves to its place; duplicates are then accepted.
   void SetStrings(int Index, const std::string& S) override;
   TObject* GetObjects(int Index) const override;

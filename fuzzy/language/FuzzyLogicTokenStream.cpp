@@ -7,8 +7,11 @@
 #include "fuzzy/framework/SysUtils.h"
 #include "fuzzy/framework/TextConsts.h"
 #include "fuzzy/interfaces/FuzzyStreamToken.h"
+#include "fuzzy/language/TokenCharacters.h"
 
 namespace fuzzy {
+
+using namespace token_characters;
 
 namespace {
 
@@ -17,51 +20,6 @@ constexpr int kEndOfInput = -1;
 constexpr int kWord = 0;
 constexpr int kLineEnd = 13;
 constexpr int kString = 34;
-
-// Blanks, line ends, every other control character, and the zero character.
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
-
-bool IsLineEnd(char c) {
-  return c == '\r' || c == '\n';
-}
-
-// The characters that are tokens of their own.
-bool IsPunctuation(int c) {
-  switch (c) {
-    case '&':
-    case '(':
-    case ')':
-    case '=':
-    case '[':
-    case ']':
-    case '|':
-    case '~':
-      return true;
-    default:
-      return false;
-  }
-}
-
-// The characters that end a word and start the next token; "=" is not one, so a=b stays one word.
-bool EndsWord(char c) {
-  switch (c) {
-    case '[':
-    case ']':
-    case '|':
-    case '~':
-    case '"':
-    case '&':
-    case '(':
-    case ')':
-    case ';':
-    case '<':
-      return true;
-    default:
-      return false;
-  }
-}
 
 }  // namespace
 
@@ -133,6 +91,11 @@ void TFuzzyLogicTokenStream::MoveToNextConstruct() {
 
 void TFuzzyLogicTokenStream::DiscardUntilEOL() {
   GetLine();
+}
+
+void TFuzzyLogicTokenStream::ResumeAfterLine(int line) {
+  FCurrentToken = NewToken(')', ")");
+  FCurrentToken->SetLineNumber(line);
 }
 
 void TFuzzyLogicTokenStream::Clear() {

@@ -3,6 +3,7 @@
 // group read so far, which parse errors quote.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "fuzzy/framework/Stacks.h"
@@ -20,6 +21,14 @@ inline constexpr const char* SNestingTooDeep = "Parentheses nested deeper than %
 // Deeper groups are refused, so that nothing that walks a group recursively (the reader, the
 // printing and freeing of nested lists) can exhaust the stack.
 inline constexpr int MaxFuzzyNesting = 256;
+
+// A place in a text where one reader hands over to another: the character offset, the line
+// there, and the line of the last token read before it (0 when none was).
+struct TTextPosition {
+  std::size_t Offset = 0;
+  int Line = 1;
+  int LastTokenLine = 0;
+};
 
 class TFuzzyLogicTokenStream : public TGTextStream {
  public:
@@ -44,6 +53,10 @@ class TFuzzyLogicTokenStream : public TGTextStream {
   // Skips the rest of the group being read (up to depth 0 or the end of the text).
   virtual void MoveToNextConstruct();
   virtual void DiscardUntilEOL();
+  // Reading takes over from another reader of the same text whose last token stood on `line`:
+  // the next token is printed on a line of its own when it stands on a later line, as after a
+  // token read here.
+  void ResumeAfterLine(int line);
   // Forgets the tokens read ahead and the parsed text.
   virtual void Clear();
   // True when no token is left to hand out: none read ahead and the text used up. (The plain

@@ -37,10 +37,14 @@ std::string TKWFuzzyLogicParser::GetParsedText() const {
 // The source stream belongs to the scope; the tokenizer reads it without owning it, so the
 // two go in the reverse order of their making.
 TKWFuzzyLogicParser::TTokenizerScope::TTokenizerScope(TKWFuzzyLogicParser* parser,
-                                                      const std::string& text)
+                                                      const std::string& text,
+                                                      const TTextPosition& from)
     : FParser(parser), FSaved(parser->FTokenStream), FSource(TKWStringStream::Create(text)) {
   try {
+    FSource->SetPosition(static_cast<std::int64_t>(from.Offset));
     parser->FTokenStream = parser->CreateStream(FSource);
+    parser->FTokenStream->SetLineNumber(from.Line);
+    if (from.LastTokenLine > 0) parser->FTokenStream->ResumeAfterLine(from.LastTokenLine);
   } catch (...) {
     parser->FTokenStream = FSaved;
     FSource->Free();

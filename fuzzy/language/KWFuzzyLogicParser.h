@@ -19,6 +19,7 @@ namespace fuzzy {
 
 class TFuzzySet;
 class TFuzzyVariable;
+class TVariableNameIndex;
 
 // Raised after an expression is evaluated: Expression is the postfix form's text; a handler may
 // replace Result.
@@ -174,10 +175,11 @@ class TKWFuzzyLogicParser : public TCustomFuzzyLogicParser {
   }
 
  private:
-  // Swaps a tokenizer over a text in for its lifetime.
+  // Swaps a tokenizer over a text in for its lifetime; it reads from `from` on.
   class TTokenizerScope {
    public:
-    TTokenizerScope(TKWFuzzyLogicParser* parser, const std::string& text);
+    TTokenizerScope(TKWFuzzyLogicParser* parser, const std::string& text,
+                    const TTextPosition& from = {});
     ~TTokenizerScope();
     TTokenizerScope(const TTokenizerScope&) = delete;
     TTokenizerScope& operator=(const TTokenizerScope&) = delete;
@@ -189,6 +191,8 @@ class TKWFuzzyLogicParser : public TCustomFuzzyLogicParser {
   };
 
   TFuzzyLogicTokenStream* FTokenStream = nullptr;
+  // The names of the component's variables while a whole text is read into it, null otherwise.
+  TVariableNameIndex* FVariableNames = nullptr;
   // The ?names whose values are being evaluated, so that a value that refers back to its own
   // name is refused instead of recursing without end (KWParserEvaluator.cpp).
   std::vector<std::string> FVariablesInUse;

@@ -4,6 +4,9 @@
 #include "fuzzy/interfaces/FuzzyStreamTokenList.h"
 #include "fuzzy/language/KWFuzzyLogicParser.h"
 #include "fuzzy/language/KWParserReading.h"
+#include "fuzzy/language/PlainDefinitions.h"
+#include "fuzzy/language/VariableNameIndex.h"
+#include "fuzzy/language/VariableOutside.h"
 #include "fuzzy/logic/CallEvent.h"
 #include "fuzzy/logic/FuzzyLogic.h"
 #include "fuzzy/membership/FuzzySetValues.h"
@@ -24,60 +27,35 @@ bool HasTerm(const TFuzzyVariable* variable, const std::string& name) {
   return false;
 }
 
-// With automatic terms on, a new variable is read outside its collection: it comes back only
-// once its range and terms are read, so the automatic terms it then gets span the range read
-// and fill in only the names the text left out. Should reading fail, the variable still goes
-// back, so that the definitions read so far stay with the component and nothing is lost.
-class TVariableOutside {
- public:
-  TVariableOutside(TFuzzyVariable* variable, bool detach)
-      : FVariable(variable), FCollection(detach ? variable->GetCollection() : nullptr) {
-    if (FCollection == nullptr) return;
-    try {
-      variable->SetCollection(nullptr);
-      variable->GetItems()->Clear();
-    } catch (...) {
-      RestoreAfterError();
-      throw;
-    }
-  }
-  ~TVariableOutside() { RestoreAfterError(); }
-  TVariableOutside(const TVariableOutside&) = delete;
-  TVariableOutside& operator=(const TVariableOutside&) = delete;
-
-  // The reading succeeded: the variable joins again, and what its joining raises is the caller's.
-  void Return() {
-    if (FCollection == nullptr) return;
-    FVariable->SetCollection(FCollection);
-    FCollection = nullptr;
-  }
-
- private:
-  // The caller must see the first error; a variable that cannot go back is freed, not lost.
-  void RestoreAfterError() noexcept {
-    if (FCollection == nullptr) return;
-    try {
-      Return();
-    } catch (...) {
-    }
-    if (FVariable->GetCollection() != nullptr) return;
-    try {
-      FVariable->Free();
-    } catch (...) {
-    }
-  }
-
-  TFuzzyVariable* FVariable;
-  TCollection* FCollection;
-};
-
 }  // namespace
 
 // ---- Text-taking entries -----------------------------------------------------------------------
 
+// The plain definitions at the start of the text take the short way; from the first other one
+// on, the tokenizer reads the rest.
 void TKWFuzzyLogicParser::ParseFuzzyLogic(const std::string& text) {
   RequireFuzzyLogic(this);
-  WithText(text, [this] { ParseFuzzyLogic(); });
+  auto* logic = dynamic_cast<TFuzzyLogic*>(GetFuzzyLogic());
+  if (logic == nullptr) {
+    WithText(text, [this] { ParseFuzzyLogic(); });
+    return;
+  }
+  TVariableNameIndex names(logic->GetItems());
+  TVariableNameIndex* const outer = FVariableNames;
+  FVariableNames = &names;
+  try {
+    const bool plain = TPlainDefinitions::Serves(this, logic);
+    TTextPosition from;
+    if (plain) from = TPlainDefinitions(text, logic, names).Read();
+    if (!plain || from.Offset < text.size()) {
+      TTokenizerScope scope(this, text, from);
+      ParseFuzzyLogic();
+    }
+  } catch (...) {
+    FVariableNames = outer;
+    throw;
+  }
+  FVariableNames = outer;
 }
 
 TFuzzyVariable* TKWFuzzyLogicParser::ParseFuzzyVariable(const std::string& text) {
@@ -228,9 +206,9 @@ TFuzzyVariable* TKWFuzzyLogicParser::ParseFuzzyVariable() {
                                                     SFzyExpectedFuzzyDefinition, name, comment);
   auto* logic = dynamic_cast<TFuzzyLogic*>(GetFuzzyLogic());
   if (logic == nullptr) throw EFzyParseException(SFuzzyLogicNotTFuzzyLogic);
-  if (logic->GetItems()->IndexOf(name) >= 0) {
-    ParseError(SParseFuzzyVariable, SFzyDuplicateVariableName, {name});
-  }
+  const bool known = FVariableNames != nullptr ? FVariableNames->Contains(logic->GetItems(), name)
+                                               : logic->GetItems()->IndexOf(name) >= 0;
+  if (known) ParseError(SParseFuzzyVariable, SFzyDuplicateVariableName, {name});
 
   TCollectionUpdate update(logic->GetItems());
   TFuzzyVariable* variable = logic->GetItems()->Add();
@@ -246,6 +224,7 @@ TFuzzyVariable* TKWFuzzyLogicParser::ParseFuzzyVariable() {
                 .ParseTerm = [this, variable] { ParseFuzzySet(variable)->SetDefined(true); }},
                token);
   outside.Return();
+  if (FVariableNames != nullptr) FVariableNames->AddedLast(variable);
   update.End();
   CallEvent(FOnParseFuzzyVariable, this, variable);
   return variable;

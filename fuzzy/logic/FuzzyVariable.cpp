@@ -67,6 +67,13 @@ TCustomFuzzyLogic* TFuzzyVariable::GetFuzzy() const {
 namespace {
 
 // Stores a differing text and answers whether it did.
+// A rename inside a variable collection is told to it, for the name indexes kept over it.
+void TellRenamed(const TFuzzyVariable* variable) {
+  if (auto* variables = dynamic_cast<TFuzzyVariables*>(variable->GetCollection())) {
+    variables->NameChanged();
+  }
+}
+
 bool StoreText(std::string& field, const std::string& value) {
   if (field == value) return false;
   field = value;
@@ -76,7 +83,9 @@ bool StoreText(std::string& field, const std::string& value) {
 }  // namespace
 
 void TFuzzyVariable::SetName(const std::string& value) {
-  if (StoreText(FName, value)) Changed(false);
+  if (!StoreText(FName, value)) return;
+  TellRenamed(this);
+  Changed(false);
 }
 
 void TFuzzyVariable::SetUnits(const std::string& value) {
@@ -143,7 +152,10 @@ void TFuzzyVariable::Assign(TPersistent* source) {
     TGCollectionItem::Assign(source);
     return;
   }
-  FName = variable->FName;
+  if (FName != variable->FName) {
+    FName = variable->FName;
+    TellRenamed(this);
+  }
   FMinimum = variable->FMinimum;
   FMaximum = variable->FMaximum;
   FThreshold = variable->FThreshold;

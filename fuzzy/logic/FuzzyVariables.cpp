@@ -100,6 +100,7 @@ void TFuzzyVariables::UpdateFuzzySet(TFuzzySet* fuzzySet) {
 
 void TFuzzyVariables::Notify(TCollectionItem* item, TCollectionNotification action) {
   TGCollectionOf<TFuzzyVariable>::Notify(item, action);
+  if (action == cnExtracting) NameChanged();
   if (TFuzzyLogic* logic = GetLogic()) {
     logic->NotifyVariable(static_cast<TFuzzyVariable*>(item), action);
   }

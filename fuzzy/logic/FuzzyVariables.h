@@ -69,6 +69,7 @@ class TFuzzyVariables : public TGCollectionOf<TFuzzyVariable> {
   TFuzzyVariable* GetItemByName(const std::string& name) const;
   void SetItemByName(const std::string& name, TFuzzyVariable* value);
 
+  TFuzzyVariableClass GetVariableClass() const { return FVariableClass; }
   TFuzzySetClass GetFuzzySetClass() const { return FFuzzySetClass; }
   void SetFuzzySetClass(TFuzzySetClass value) { FFuzzySetClass = value; }
   // The owning logic component, or null.
@@ -78,6 +79,11 @@ class TFuzzyVariables : public TGCollectionOf<TFuzzyVariable> {
   // A term of one of the variables joined, left or changed: on to the component.
   void NotifyFuzzySet(TFuzzySet* fuzzySet, TCollectionNotification action);
   void UpdateFuzzySet(TFuzzySet* fuzzySet);
+
+  // Counts the renames of the variables in the collection and the variables that left it, so
+  // that an index of their names kept elsewhere can tell when it no longer holds.
+  unsigned GetNamesRevision() const { return FNamesRevision; }
+  void NameChanged() { ++FNamesRevision; }
 
   std::string ClassName() const override { return "TFuzzyVariables"; }
 
@@ -97,6 +103,7 @@ class TFuzzyVariables : public TGCollectionOf<TFuzzyVariable> {
 
   TFuzzyVariableClass FVariableClass;
   TFuzzySetClass FFuzzySetClass;
+  unsigned FNamesRevision = 0;
 };
 
 }  // namespace fuzzy

@@ -38,7 +38,7 @@ TFuzzySetValue* TFuzzySetValues::Add(TFzyFloat x, TFzyFloat y) {
 
 void TFuzzySetValues::AppendSettled(std::span<const TFuzzyPoint> points) {
   TCollectionUpdate batch(this);
-  ReserveItems(static_cast<int>(points.size()));
+  SetCapacity(GetCount() + static_cast<int>(points.size()));
   for (const TFuzzyPoint& point : points) {
     TFuzzySetValue* value = Add();
     value->FX = point.X;

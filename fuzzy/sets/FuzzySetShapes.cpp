@@ -5,6 +5,9 @@
 // after the batch has closed, because closing the batch reports a whole-list change, which
 // makes the set user-defined.
 #include <algorithm>
+#include <cstddef>
+#include <span>
+#include <typeinfo>
 
 #include "fuzzy/logic/CustomFuzzyLogic.h"
 #include "fuzzy/membership/FuzzySetValues.h"
@@ -58,6 +61,24 @@ bool InBatch(TFuzzySetValues* values, TSteps&& steps) {
   const int added = values->GetCount();
   batch.End();
   return values->GetCount() < added;
+}
+
+// Points that go into an empty list of the plain class, inside the range, in order and each
+// more than the tolerance past the one before, stay exactly as they are: nothing is clamped,
+// moved or merged, so they may go in in one step.
+bool IsSettledAsTheyStand(const TFuzzySetValues* values, TFzyFloat minimum, TFzyFloat maximum,
+                          std::span<const TFuzzyPoint> points) {
+  if (values->GetCount() != 0 || typeid(*values) != typeid(TFuzzySetValues)) return false;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const TFuzzyPoint& point = points[i];
+    if (!(point.X >= minimum && point.X <= maximum && point.Y >= 0.0 && point.Y <= 1.0)) {
+      return false;
+    }
+    const bool apart =
+        i == 0 || (points[i - 1].X < point.X && !WithinPositionTolerance(points[i - 1].X, point.X));
+    if (!apart) return false;
+  }
+  return true;
 }
 
 // Points that the variable's range moved onto its bound keep their heights; where those are
@@ -141,11 +162,15 @@ void TFuzzySet::CreateTriangleFunctionValues(TFzyFloat left, TFzyFloat middle, T
   } else if (middle > right) {
     middle = right;
   }
-  InBatch(FValues, [&] {
-    FValues->Add(left, 0.0);
-    FValues->Add(middle, 1.0);
-    FValues->Add(right, 0.0);
-  });
+  const TFuzzyPoint points[] = {{left, 0.0}, {middle, 1.0}, {right, 0.0}};
+  if (IsSettledAsTheyStand(FValues, GetXRange(1), GetXRange(0), points)) {
+    FValues->SetCapacity(static_cast<int>(std::size(points)));
+    FValues->AppendSettled(points);
+  } else {
+    InBatch(FValues, [&] {
+      for (const TFuzzyPoint& point : points) FValues->Add(point.X, point.Y);
+    });
+  }
   FSetType = fstTriangle;
 }
 

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -161,6 +163,32 @@ TEST_F(SetTypeTest, TriangleOverTheVariablesRange) {
   Set->SetSetType(fstTriangle);
   ExpectPoints(Set, {{116.6667, 0}, {150, 1}, {183.3333, 0}});
   EXPECT_EQ(Set->GetSetType(), fstTriangle);
+}
+
+// Triangles that go in in one step must end as the three points added one by one do: corners
+// inside and outside the range, apart, within the tolerance, equal.
+TEST_F(SetTypeTest, TriangleEndsAsItsPointsAddedOneByOne) {
+  std::mt19937 random(5);
+  const TFzyFloat gaps[] = {0, 5e-5, 1e-4, 1.5e-4, 3e-4, 0.5, 20, 60};
+  std::uniform_int_distribution<std::size_t> gap(0, std::size(gaps) - 1);
+  std::uniform_real_distribution<TFzyFloat> start(80, 210);
+  for (int round = 0; round < 2000; ++round) {
+    const TFzyFloat left = start(random);
+    const TFzyFloat middle = left + gaps[gap(random)];
+    const TFzyFloat right = middle + gaps[gap(random)];
+    TFuzzySet* triangle = Variable->GetItems()->Add("t");
+    triangle->CreateTriangleFunctionValues(left, middle, right);
+    TFuzzySet* reference = Variable->GetItems()->Add("r");
+    TCollectionUpdate batch(reference->GetValues());
+    for (const auto& [x, y] : TPoints{{left, 0}, {middle, 1}, {right, 0}}) {
+      reference->GetValues()->Add(x, y);
+    }
+    batch.End();
+    ASSERT_EQ(PointsOf(triangle), PointsOf(reference)) << left << " " << middle << " " << right;
+    EXPECT_EQ(triangle->GetSetType(), fstTriangle);
+    triangle->Free();
+    reference->Free();
+  }
 }
 
 TEST_F(SetTypeTest, EveryShapeReadsBackItsTypeAndReplacesThePoints) {
