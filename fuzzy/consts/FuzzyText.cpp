@@ -7,6 +7,7 @@
 
 #include "fuzzy/consts/FuzzyNames.h"
 #include "fuzzy/consts/FuzzyTables.h"
+#include "fuzzy/framework/BlockCache.h"
 
 namespace fuzzy {
 
@@ -39,8 +40,12 @@ constexpr std::int64_t NoDepth = INT64_MAX / 4;
 // A piece of text: a plain text, or a sequence of shared pieces. The bracket depths are counted
 // from the start of the piece, "[" up and "]" down, after each character.
 struct TFuzzyText::TNode {
+  // Nodes and their part lists come and go by the dozen per inference: from the block cache.
+  using TParts =
+      std::vector<std::shared_ptr<const TNode>, TBlockAllocator<std::shared_ptr<const TNode>>>;
+
   std::string Text;
-  mutable std::vector<std::shared_ptr<const TNode>> Parts;
+  mutable TParts Parts;
   std::size_t Length = 0;
   char First = '\0';
   char Last = '\0';
@@ -94,7 +99,7 @@ struct TFuzzyText::TNode {
   // A long chain would otherwise be freed by as deep a recursion: pieces that only this one
   // holds are taken apart here, one level at a time.
   ~TNode() {
-    std::vector<std::shared_ptr<const TNode>> doomed = std::move(Parts);
+    TParts doomed = std::move(Parts);
     while (!doomed.empty()) {
       std::shared_ptr<const TNode> piece = std::move(doomed.back());
       doomed.pop_back();
@@ -106,10 +111,11 @@ struct TFuzzyText::TNode {
 };
 
 TFuzzyText::TFuzzyText(std::string_view text)
-    : FNode(text.empty() ? nullptr : std::make_shared<const TNode>(text)) {}
+    : FNode(text.empty() ? nullptr
+                         : std::allocate_shared<const TNode>(TBlockAllocator<TNode>(), text)) {}
 
 TFuzzyText TFuzzyText::Join(std::initializer_list<TFuzzyText> pieces) {
-  auto node = std::make_shared<TNode>();
+  auto node = std::allocate_shared<TNode>(TBlockAllocator<TNode>());
   node->Parts.reserve(pieces.size());
   for (const TFuzzyText& piece : pieces) {
     if (piece.FNode) node->Append(piece.FNode);

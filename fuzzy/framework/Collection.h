@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzzy/framework/BlockCache.h"
 #include "fuzzy/framework/ClassRef.h"
 #include "fuzzy/framework/Persistent.h"
 
@@ -199,7 +200,8 @@ class TCollection : public TPersistent {
   [[noreturn]] static void RaiseIndexOutOfBounds(int index);
 
   TCollectionItemClass FItemClass;
-  std::vector<TCollectionItem*> FItems;
+  // Collections come and go with every derived set: their item lists from the block cache.
+  std::vector<TCollectionItem*, TBlockAllocator<TCollectionItem*>> FItems;
   int FUpdateCount = 0;
   int FNextID = 0;
 };

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "fuzzy/framework/BlockCache.h"
+
 namespace fuzzy {
 
 class TObject {
@@ -21,6 +23,13 @@ class TObject {
   virtual void BeforeDestruction() {}
 
   virtual std::string ClassName() const { return "TObject"; }
+
+  // Objects are made and freed by the dozen per inference: their blocks come from the thread's
+  // block cache. The sized delete gets the size of the most-derived class, as new did.
+  static void* operator new(std::size_t size) { return TakeBlock(size); }
+  static void operator delete(void* block, std::size_t size) noexcept {
+    GiveBackBlock(block, size);
+  }
 
  protected:
   TObject() = default;
