@@ -1,6 +1,7 @@
 // TStringList: the lines kept in memory, sorted or in the order given.
 #include <algorithm>
 #include <iterator>
+#include <typeinfo>
 #include <utility>
 
 #include "fuzzy/framework/Exceptions.h"
@@ -53,10 +54,11 @@ void TStringList::SetObjects(int Index, TObject* AObject) {
   Changed();
 }
 
-int TStringList::AddObject(const std::string& S, TObject* AObject) {
+template <class TText>
+int TStringList::AddLine(TText&& S, TObject* AObject) {
   if (!FSorted) {
     const int index = GetCount();
-    InsertItem(index, {S, AObject});
+    InsertItem(index, {std::forward<TText>(S), AObject});
     return index;
   }
   int index = 0;
@@ -65,8 +67,19 @@ int TStringList::AddObject(const std::string& S, TObject* AObject) {
     if (FDuplicates == dupError) throw EListError(SDuplicateString);
     index = UpperBound(S);
   }
-  InsertItem(index, {S, AObject});
+  InsertItem(index, {std::forward<TText>(S), AObject});
   return index;
+}
+
+int TStringList::AddObject(const std::string& S, TObject* AObject) {
+  return AddLine(S, AObject);
+}
+
+int TStringList::AddObjectTaking(std::string&& S, TObject* AObject) {
+  // A descendant may add its lines its own way (with data beside them, say): it is asked through
+  // AddObject, and only a list of exactly this class takes the text.
+  if (typeid(*this) != typeid(TStringList)) return AddObject(S, AObject);
+  return AddLine(std::move(S), AObject);
 }
 
 void TStringList::InsertObject(int Index, const std::string& S, TObject* AObject) {

@@ -35,14 +35,14 @@ int TStrings::AddObject(const std::string& S, TObject* AObject) {
 
 void TStrings::AddStrings(const TStrings* Strings) {
   if (Strings == nullptr) return;
-  // A snapshot first, so that a list may add itself.
+  // A snapshot first, so that a list may add itself; its lines are then taken, not copied again.
   std::vector<std::pair<std::string, TObject*>> lines;
   lines.reserve(static_cast<std::size_t>(Strings->GetCount()));
   for (int i = 0; i < Strings->GetCount(); ++i) {
     lines.emplace_back(Strings->GetStrings(i), Strings->GetObjects(i));
   }
   UpdateBatch([&] {
-    for (const auto& [text, object] : lines) AddObject(text, object);
+    for (auto& [text, object] : lines) AddObjectTaking(std::move(text), object);
   });
 }
 
@@ -138,7 +138,7 @@ void TStrings::SetText(const std::string& Value) {
     std::size_t start = 0;
     while (start < Value.size()) {
       const std::size_t end = std::min(Value.find_first_of("\r\n", start), Value.size());
-      Add(Value.substr(start, end - start));
+      AddObjectTaking(Value.substr(start, end - start), nullptr);
       const bool crlf = end + 1 < Value.size() && Value[end] == '\r' && Value[end + 1] == '\n';
       start = end + (crlf ? 2 : 1);
     }

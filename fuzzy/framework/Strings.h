@@ -86,6 +86,9 @@ class TStrings : public TPersistent {
   // Case-insensitive by default; negative, zero or positive like strcmp. Only ASCII letters
   // fold, so no comparison depends on the process locale.
   virtual int CompareStrings(const std::string& S1, const std::string& S2) const;
+  // Adds S as AddObject does; a list that keeps its lines itself takes the text instead of
+  // copying it, so that a line made only to be added is not allocated twice.
+  virtual int AddObjectTaking(std::string&& S, TObject* AObject) { return AddObject(S, AObject); }
   // Called when the outermost batch opens (true) and closes (false).
   virtual void SetUpdateState(bool Updating) { (void)Updating; }
   // Every modifying primitive calls Changing before and Changed after its change.
@@ -166,6 +169,7 @@ class TStringList : public TStrings {
   TStringList() = default;
 
   int CompareStrings(const std::string& S1, const std::string& S2) const override;
+  int AddObjectTaking(std::string&& S, TObject* AObject) override;
 
  private:
   struct TStringItem {
@@ -173,6 +177,9 @@ class TStringList : public TStrings {
     TObject* FObject = nullptr;
   };
 
+  // AddObject's work for a copied or a taken line.
+  template <class TText>
+  int AddLine(TText&& S, TObject* AObject);
   void CheckIndex(int Index, int Limit) const;
   void CheckUnsorted() const;
   void InsertItem(int Index, TStringItem Item);
