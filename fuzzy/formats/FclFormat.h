@@ -11,7 +11,8 @@ namespace fuzzy {
 
 // EFzyParseException with the line of the first fault; nothing of the model is kept then.
 TFuzzyModel ReadFclModel(const std::string& text);
-// EFzyException naming what FCL cannot hold (linear terms, hedges in rules, methods it lacks).
+// EFzyException naming what FCL cannot hold (linear terms, hedges in rules, methods it lacks,
+// names that are no FCL identifiers or are its keywords).
 std::string WriteFclModel(const TFuzzyModel& model);
 
 }  // namespace fuzzy

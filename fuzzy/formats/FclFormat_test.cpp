@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "fuzzy/consts/FuzzyExceptions.h"
 #include "fuzzy/formats/FclFormat.h"
 #include "fuzzy/formats/FisFormat.h"
 #include "fuzzy/formats/FormatTestSupport.h"
@@ -126,6 +127,36 @@ TEST(FclFormat, AFisModelCrossesToFclAndBackTermByTermAndRuleByRule) {
   ExpectSameModel(fis, fcl);
   EXPECT_EQ(WriteFisModel(fcl), WriteFisModel(fis));
 }
+
+// A name that would not read back as itself: the writer refuses the model instead.
+struct TUnwritableName {
+  const char* From;
+  const char* To;
+  const char* Message;
+};
+
+class FclNames : public ::testing::TestWithParam<TUnwritableName> {};
+
+TEST_P(FclNames, ThatWouldNotReadBackAreRefused) {
+  std::string text = ShapesBothHold;
+  text.replace(text.find(GetParam().From), std::string(GetParam().From).size(), GetParam().To);
+  const TFuzzyModel model = ReadFisModel(text);
+  try {
+    WriteFclModel(model);
+    FAIL() << "written with " << GetParam().To;
+  } catch (const EFzyException& error) {
+    EXPECT_EQ(error.GetMessage(), GetParam().Message);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FclNames,
+    ::testing::Values(TUnwritableName{"MF2='q'", "MF2='q.5'", "\"q.5\" is no FCL name"},
+                      TUnwritableName{"Name='y'", "Name='y-1'", "\"y-1\" is no FCL name"},
+                      TUnwritableName{"Name='both'", "Name='2nd'", "\"2nd\" is no FCL name"},
+                      TUnwritableName{"MF1='p'", "MF1='Then'", "\"Then\" is an FCL keyword"},
+                      TUnwritableName{"Name='x'", "Name='end_var'",
+                                      "\"end_var\" is an FCL keyword"}));
 
 class FclFaults : public ::testing::TestWithParam<TBadModel> {};
 

@@ -1,7 +1,9 @@
 // Writing an FCL model. Shapes FCL has a function for are written as that function; the other
 // curves are written as the points the library holds them by, which is the set itself.
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <string_view>
 
 #include "fuzzy/consts/FuzzyExceptions.h"
 #include "fuzzy/formats/FclFormat.h"
@@ -16,6 +18,30 @@ namespace fuzzy {
 namespace {
 
 constexpr const char* FclName = "FCL";
+
+// The words FCL keeps for itself, in any case, each between blanks.
+constexpr std::string_view FclKeywords =
+    " ACCU ACT AND DEFAULT DEFUZZIFY END_DEFUZZIFY END_FUNCTION_BLOCK END_FUZZIFY END_RULEBLOCK"
+    " END_VAR FUNCTION_BLOCK FUZZIFY IF IS METHOD NC NOT OR RANGE REAL RULE RULEBLOCK TERM THEN"
+    " VAR_INPUT VAR_OUTPUT WITH ";
+
+bool IsFclWord(const std::string& name) {
+  const auto wordCharacter = [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+  };
+  return !name.empty() && std::isdigit(static_cast<unsigned char>(name[0])) == 0 &&
+         std::all_of(name.begin(), name.end(), wordCharacter);
+}
+
+// A name as FCL text. One that would not read back as the same name (a blank, a sign, a
+// keyword) is refused rather than written into a model that reads as another or not at all.
+const std::string& FclIdentifier(const std::string& name) {
+  if (!IsFclWord(name)) throw EFzyException("\"" + name + "\" is no FCL name");
+  if (FclKeywords.find(" " + UpperCase(name) + " ") != std::string_view::npos) {
+    throw EFzyException("\"" + name + "\" is an FCL keyword");
+  }
+  return name;
+}
 
 std::string Numbers(const std::vector<TFzyFloat>& numbers) {
   return FormatExactNumbers(numbers, " ");
@@ -65,7 +91,8 @@ class TFclWriter {
 
   std::string Write() const {
     CheckFiresEveryRule(FRules, FclName);
-    std::string text = "FUNCTION_BLOCK " + (FModel.Name.empty() ? "model" : FModel.Name) + "\n";
+    std::string text =
+        "FUNCTION_BLOCK " + (FModel.Name.empty() ? "model" : FclIdentifier(FModel.Name)) + "\n";
     text += Declarations("VAR_INPUT", FInputs) + Declarations("VAR_OUTPUT", FOutputs);
     for (const TFuzzyVariable* variable : FInputs) text += Block(variable, false);
     for (const TFuzzyVariable* variable : FOutputs) text += Block(variable, true);
@@ -75,7 +102,8 @@ class TFclWriter {
  private:
   static std::string Declarations(const char* block, const std::vector<TFuzzyVariable*>& vars) {
     std::string text = std::string("\n") + block + "\n";
-    for (const TFuzzyVariable* variable : vars) text += "  " + variable->GetName() + " : REAL;\n";
+    for (const TFuzzyVariable* variable : vars)
+      text += "  " + FclIdentifier(variable->GetName()) + " : REAL;\n";
     return text + "END_VAR\n";
   }
 
@@ -107,7 +135,7 @@ class TFclWriter {
     text += "  RANGE := (" + FormatExactNumber(variable->GetMinimum()) + " .. " +
             FormatExactNumber(variable->GetMaximum()) + ");\n";
     for (const TModelTerm& term : DescribeModelTerms(variable)) {
-      text += "  TERM " + term.Name + " := " + TermBody(term, variable) + ";\n";
+      text += "  TERM " + FclIdentifier(term.Name) + " := " + TermBody(term, variable) + ";\n";
     }
     if (output) text += OutputSettings(variable);
     return text + "END_" + kind + "\n";

@@ -1,4 +1,4 @@
-// MATLAB-style .fis models: [System] with the methods, [InputN] and [OutputN] with their
+// .fis models: [System] with the methods, [InputN] and [OutputN] with their
 // ranges and membership functions, and [Rules] in index form "i1 i2, o1 (weight) : connection".
 // Reading refuses, with its line, whatever the model would otherwise lose or misread.
 #pragma once

@@ -18,7 +18,7 @@ struct TForeignMethod {
   const char* Setting;  // the rule base's settings line, without "use"
 };
 
-// The method tables of MATLAB .fis (lower case) and FCL (upper case).
+// The method tables of .fis (lower case) and FCL (upper case).
 std::span<const TForeignMethod> FisMethods();
 std::span<const TForeignMethod> FclMethods();
 
