@@ -80,7 +80,7 @@ std::vector<TCommand> MakeCommands() {
            "What the target format cannot hold (a point list in .fis, a linear term in FCL,\n"
            "a method it has no name for) is refused by name; nothing is written then.\n"),
        RunConvert},
-      {"surface", "FILE RULES --x VAR --y VAR -o OUT.svg",
+      {"surface", "(FILE RULES | MODEL.fis | MODEL.fcl) --x VAR --y VAR -o OUT.svg",
        "plot the control surface of an output over two inputs",
        std::string("Fires the rules over a grid of the two inputs and draws the output as a\n"
                    "heat map with a colour scale; hatched cells are those where no rule fired.\n"

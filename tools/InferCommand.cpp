@@ -27,16 +27,6 @@ const TOptionSpec InferOptions{
 constexpr const char* InferUsage =
     "fuzzy infer (FILE RULES | MODEL.fis | MODEL.fcl) --set VARIABLE=VALUE...";
 
-// The rules of a model file, or of the rule file after the definitions.
-TOwned<TRuleBase> RulesOf(TDefinitions& definitions, const TWords& positional) {
-  const bool model = definitions.GetModelRules() != nullptr;
-  if (model != (positional.size() == 1)) {
-    throw TUsageError(model ? "a model file holds its rules; usage: " + std::string(InferUsage)
-                            : "missing the rule file; usage: " + std::string(InferUsage));
-  }
-  return model ? definitions.TakeModelRules() : LoadRuleFile(definitions, positional[1]);
-}
-
 // Every --set names a variable of the definitions; one the rules do not read is only noted.
 void CheckInputNames(const std::map<std::string, double>& inputs, const TDefinitions& definitions,
                      const TRuleBase& rules) {
@@ -75,7 +65,8 @@ int RunInfer(const TWords& words) {
   const int digits = WholeNumberOption(arguments, "--digits", 4, 0, 17);
   TDefinitions definitions =
       TDefinitions::Load(arguments.GetPositional()[0], arguments.HasFlag(AutoTermsFlag));
-  const TOwned<TRuleBase> rules = RulesOf(definitions, arguments.GetPositional());
+  const TOwned<TRuleBase> rules =
+      RulesOfCommand(definitions, arguments.GetPositional(), InferUsage);
   ApplySettings(arguments, *rules);
   if (const auto table = arguments.GetValue("--input")) {
     RunBatch(*rules, *table, std::cout);

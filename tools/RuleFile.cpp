@@ -40,4 +40,14 @@ std::string WhyNoValue(const TRuleOutcome& outcome) {
   return outcome.Fired.empty() ? "no rule fired" : "every rule that fired had strength 0";
 }
 
+TOwned<TRuleBase> RulesOfCommand(TDefinitions& definitions, const std::vector<std::string>& files,
+                                 const std::string& usage) {
+  const bool model = definitions.GetModelRules() != nullptr;
+  if (model != (files.size() == 1)) {
+    throw TUsageError(model ? "a model file holds its rules; usage: " + usage
+                            : "missing the rule file; usage: " + usage);
+  }
+  return model ? definitions.TakeModelRules() : LoadRuleFile(definitions, files[1]);
+}
+
 }  // namespace fuzzy::tool

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "fuzzy/framework/Object.h"
 #include "fuzzy/rules/RuleBase.h"
@@ -16,6 +17,11 @@ TOwned<TRuleBase> LoadRuleBase(const TDefinitions& definitions, const std::strin
                                const std::string& sourceName);
 // Reads the file at `path` first.
 TOwned<TRuleBase> LoadRuleFile(const TDefinitions& definitions, const std::string& path);
+
+// The rules of a command's files: those of a model file (FILE alone), or those of the rule
+// file RULES after the definitions (FILE RULES); TUsageError with `usage` when the two differ.
+TOwned<TRuleBase> RulesOfCommand(TDefinitions& definitions, const std::vector<std::string>& files,
+                                 const std::string& usage);
 
 // "no rule fired" or "every rule that fired had strength 0".
 std::string WhyNoValue(const TRuleOutcome& outcome);

@@ -1,5 +1,5 @@
-// fuzzy surface FILE RULES --x VAR --y VAR [--output VAR] [--set OTHER=VALUE...] [--steps N]
-// -o OUT.svg: the control surface of one output over two inputs, fired as one batch.
+// fuzzy surface (FILE RULES | MODEL) --x VAR --y VAR [--output VAR] [--set OTHER=VALUE...] [--steps
+// N] -o OUT.svg: the control surface of one output over two inputs, fired as one batch.
 #include <algorithm>
 #include <iostream>
 
@@ -61,15 +61,16 @@ std::vector<double> GridRows(std::vector<double> row, std::size_t x, std::size_t
 
 int RunSurface(const TWords& words) {
   const TArguments arguments(words, SurfaceOptions);
-  const char* usage = "fuzzy surface FILE RULES --x VAR --y VAR -o OUT.svg";
-  arguments.RequirePositional(2, 2, usage);
+  const char* usage =
+      "fuzzy surface (FILE RULES | MODEL.fis | MODEL.fcl) --x VAR --y VAR -o OUT.svg";
+  arguments.RequirePositional(1, 2, usage);
   const std::string xName = Required(arguments, "--x", "VARIABLE");
   const std::string yName = Required(arguments, "--y", "VARIABLE");
   const std::string path = Required(arguments, "-o", "OUT.svg");
   std::map<std::string, double> inputs = InputsOf(arguments);
-  const TDefinitions definitions =
+  TDefinitions definitions =
       TDefinitions::Load(arguments.GetPositional()[0], arguments.HasFlag(AutoTermsFlag));
-  const TOwned<TRuleBase> rules = LoadRuleFile(definitions, arguments.GetPositional()[1]);
+  const TOwned<TRuleBase> rules = RulesOfCommand(definitions, arguments.GetPositional(), usage);
   ApplySettings(arguments, *rules);
   const std::size_t x = IndexOf(rules->GetInputs(), xName, "input");
   const std::size_t y = IndexOf(rules->GetInputs(), yName, "input");

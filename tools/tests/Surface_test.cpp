@@ -35,6 +35,17 @@ TEST_F(Surface, DrawsOneCellPerGridPointWithScaleAndAxes) {
   EXPECT_NE(svg.find(">tip (percent)</text>"), std::string::npos);
 }
 
+TEST_F(Surface, TakesAModelFileThatHoldsItsRules) {
+  const std::string pump = SourceFile("examples/pump.fis");
+  const TRunResult result =
+      Run({"surface", pump, "--x", "level", "--y", "inflow", "--steps", "5", "-o", "pump.svg"});
+  ASSERT_EQ(result.ExitStatus, 0) << result.Err;
+  EXPECT_EQ(Count(ReadFile(InDir("pump.svg")), "<rect class=\"cell"), 25u);
+  EXPECT_EQ(Run({"surface", pump, TippingRules, "--x", "level", "--y", "inflow", "-o", "a.svg"})
+                .ExitStatus,
+            2);
+}
+
 TEST_F(Surface, MarksTheCellsWhereNoRuleFired) {
   const std::string rules = Write("rules",
                                   "if service is excellent and food is delicious then "
