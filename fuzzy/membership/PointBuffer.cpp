@@ -51,7 +51,7 @@ void TPointBuffer::KeepOnly(const std::vector<bool>& keep) {
   FPoints.resize(kept);
 }
 
-void TPointBuffer::Settle() {
+void TPointBuffer::SettleOrder() {
   if (FPoints.size() < 2) FSorted = FDuplicatesRemoved = true;
   if (!FSorted) FPoints = point_order::SortedOrder(std::move(FPoints));
   if (!FDuplicatesRemoved) {

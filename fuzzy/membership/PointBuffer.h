@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fuzzy/membership/FuzzyPoint.h"
+#include "fuzzy/membership/PositionTolerance.h"
 
 namespace fuzzy {
 
@@ -27,7 +28,7 @@ class TPointBuffer {
     x = x < FLower ? FLower : x;
     x = x > FUpper ? FUpper : x;
     FPoints.push_back({x, y < 0.0 ? 0.0 : y});
-    if (FPoints.size() > 1) CheckLast();
+    if (FPoints.size() > 1 && !ClearlyAfterPrevious()) CheckLast();
   }
   // A new Y for point `index`, as the point's SetY.
   void SetY(std::size_t index, TFzyFloat y);
@@ -39,7 +40,10 @@ class TPointBuffer {
   std::span<TFuzzyPoint> EditPoints() { return FPoints; }
   void Truncate(std::size_t count) { FPoints.resize(count); }
   // The end of the batch: the order and the duplicates settled where an edit unsettled them.
-  void Settle();
+  // Inline: most batches leave them settled, and then there is nothing to do.
+  void Settle() {
+    if (!Settled()) SettleOrder();
+  }
 
   // No edit since the last settling has unsettled the order or the duplicates.
   bool Settled() const { return FSorted && FDuplicatesRemoved; }
@@ -53,6 +57,14 @@ class TPointBuffer {
  private:
   // The list's checks of an edited last point: its order and its equality with its predecessor.
   void CheckLast();
+  // Settle's work where an edit left the order or the duplicates unsettled.
+  void SettleOrder();
+  // The last point lies beyond twice the tolerance after its predecessor in a settled list, so
+  // the checks change nothing: the common case of a walk's events, told without a call.
+  bool ClearlyAfterPrevious() const {
+    const TFzyFloat step = FPoints.back().X - FPoints[FPoints.size() - 2].X;
+    return FSorted && FDuplicatesRemoved && step > 2 * static_cast<TFzyFloat>(PositionTolerance);
+  }
 
   TFuzzyPoints FPoints;
   TFzyFloat FLower = 0.0;

@@ -107,10 +107,18 @@ class TRuleBase : public TObject {
     std::vector<std::size_t> Premises;  // into FPremises, by the rule's premise index
     std::vector<TResolvedClause> Conclusions;
   };
+  // The settings of the firing under way, looked up once for all of its rows.
+  struct TFiringSettings {
+    TFuzzyCorrelationMethod Correlation = fcmMinimum;
+    TFuzzyInferenceMethod Inference = fimMinMax;
+    TDefuzzificationMethod Defuzzification = dmCenterOfGravity;
+    std::vector<TFzyFloat> Thresholds;  // per output
+  };
   class TResolver;
   // Fills the inputs, outputs, premises and resolved rules (RuleResolution.cpp).
   void Resolve();
 
+  void ResolveFiringSettings();
   void FireRow(const TFzyFloat* inputs, std::size_t row);
   TFzyFloat CheckedInput(std::size_t index, TFzyFloat value, std::size_t row) const;
   TFzyFloat ConditionStrength(const TRuleText& rule, const TResolvedRule& resolved);
@@ -140,6 +148,7 @@ class TRuleBase : public TObject {
   std::vector<TFzyFloat> FCrisp;  // per input: the value in its range
   // Firing works on point arrays: per output the accumulated result, and whether a rule
   // fired into it; the sets of a single firing's outcomes are made from them.
+  TFiringSettings FFiring;
   TFiringArrays FArrays;
   TPointBuffer FCorrelated;
   std::vector<TPointBuffer> FAccumulated;

@@ -35,6 +35,7 @@ const std::vector<TRuleOutcome>& TRuleBase::Fire(std::span<const TFzyFloat> inpu
     throw EFzyException("the rules read " + std::to_string(FInputs.size()) + " inputs, not " +
                         std::to_string(inputs.size()));
   }
+  ResolveFiringSettings();
   FireRow(inputs.data(), 0);
   return FOutcomes;
 }
@@ -61,6 +62,7 @@ void TRuleBase::FireBatch(std::span<const TFzyFloat> rows, std::span<TFzyFloat> 
                         std::to_string(width) + " inputs needs " +
                         std::to_string(count * FOutputs.size()) + " outputs");
   }
+  ResolveFiringSettings();
   try {
     for (std::size_t row = 0; row < count; ++row) {
       FireRow(rows.data() + row * width, row + 1);
@@ -75,9 +77,22 @@ void TRuleBase::FireBatch(std::span<const TFzyFloat> rows, std::span<TFzyFloat> 
   ClearResults();
 }
 
+void TRuleBase::ResolveFiringSettings() {
+  FFiring.Correlation = EffectiveCorrelationMethod();
+  FFiring.Inference = EffectiveInferenceMethod();
+  FFiring.Defuzzification = EffectiveDefuzzificationMethod();
+  FFiring.Thresholds.resize(FOutputs.size());
+  for (std::size_t o = 0; o < FOutputs.size(); ++o) FFiring.Thresholds[o] = EffectiveThreshold(o);
+}
+
 void TRuleBase::FireRow(const TFzyFloat* inputs, std::size_t row) {
   ClearResults();
-  for (std::size_t i = 0; i < FInputs.size(); ++i) FCrisp[i] = CheckedInput(i, inputs[i], row);
+  for (std::size_t i = 0; i < FInputs.size(); ++i) {
+    const TFuzzyVariable* range = FInputSets[i].get();
+    const TFzyFloat value = inputs[i];
+    const bool inRange = value >= range->GetMinimum() && value <= range->GetMaximum();
+    FCrisp[i] = inRange ? value : CheckedInput(i, value, row);
+  }
   for (std::size_t p = 0; p < FPremises.size(); ++p) {
     FPremiseStrengths[p] =
         FArrays.CrispStrength(FPremises[p].Points, FCrisp[FPremises[p].Variable]);
@@ -125,7 +140,7 @@ TFzyFloat TRuleBase::ConditionStrength(const TRuleText& rule, const TResolvedRul
 
 void TRuleBase::Conclude(std::size_t rule, const TResolvedClause& conclusion, TFzyFloat strength) {
   // A strength equal to the threshold fires, as in AssertRule.
-  if (strength < EffectiveThreshold(conclusion.Variable)) return;
+  if (strength < FFiring.Thresholds[conclusion.Variable]) return;
   if (conclusion.Sugeno >= 0) {
     AccumulateSugeno(conclusion, strength);
   } else {
@@ -138,13 +153,13 @@ void TRuleBase::Accumulate(std::size_t output, const TResolvedClause& conclusion
                            TFzyFloat strength) {
   TPointBuffer& accumulated = FAccumulated[output];
   if (!FAccumulatedAny[output]) {
-    FArrays.Correlate(conclusion.Points, strength, EffectiveCorrelationMethod(), accumulated);
+    FArrays.Correlate(conclusion.Points, strength, FFiring.Correlation, accumulated);
     FAccumulatedAny[output] = true;
     return;
   }
   FCorrelated.Reset(accumulated.Lower(), accumulated.Upper());
-  FArrays.Correlate(conclusion.Points, strength, EffectiveCorrelationMethod(), FCorrelated);
-  FArrays.Infer(accumulated, FCorrelated.Points(), EffectiveInferenceMethod());
+  FArrays.Correlate(conclusion.Points, strength, FFiring.Correlation, FCorrelated);
+  FArrays.Infer(accumulated, FCorrelated.Points(), FFiring.Inference);
 }
 
 void TRuleBase::Defuzzify(TRuleOutcome& outcome, std::size_t output) const {
@@ -156,7 +171,7 @@ void TRuleBase::Defuzzify(TRuleOutcome& outcome, std::size_t output) const {
     return;
   }
   outcome.Status = rosFired;
-  outcome.Value = DefuzzifiedValue(result, EffectiveDefuzzificationMethod());
+  outcome.Value = DefuzzifiedValue(result, FFiring.Defuzzification);
 }
 
 void TRuleBase::MakeResultSets() {

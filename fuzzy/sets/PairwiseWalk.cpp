@@ -79,7 +79,26 @@ struct TWalkLine {
     return membership_function::InterpolateY(From.X, From.Y, To.X, To.Y, x);
   }
   TFzyFloat XAt(TFzyFloat y) const { return LevelX(From.X, From.Y, To.X, To.Y, y); }
+  // At every X between its points the membership, as At rounds it, is no less than `level` (or
+  // no more). At adds to From.Y a fraction in [0, 1] of To.Y - From.Y, so a rise never rounds
+  // below From.Y and a fall never above it, and a fall between Y values of at least 0 never
+  // rounds below 0.
+  bool StaysAtOrAbove(TFzyFloat level) const {
+    return (From.Y >= level && To.Y >= From.Y) || (level <= 0.0 && From.Y >= 0.0 && To.Y >= 0.0);
+  }
+  bool StaysAtOrBelow(TFzyFloat level) const { return From.Y <= level && To.Y <= From.Y; }
 };
+
+// Two lines, one of them level, that cannot cross between the walk's events however their
+// memberships round: the other stays on one side of the level, so the differences at both ends
+// never have opposite signs. Answers the common case of a set's flat continuation against the
+// other set's segments without any interpolation.
+bool LinesStayApart(const TWalkLine& a, const TWalkLine& b) {
+  if (!a.Horizontal() && !b.Horizontal()) return false;
+  const TWalkLine& level = a.Horizontal() ? a : b;
+  const TWalkLine& other = a.Horizontal() ? b : a;
+  return other.StaysAtOrAbove(level.From.Y) || other.StaysAtOrBelow(level.From.Y);
+}
 
 // One set's side of the walk: its points, where the walk stands on them, and its membership
 // at the other side's points.
@@ -127,6 +146,9 @@ class TWalkSide {
   TFzyFloat MembershipAt(TFzyFloat x) {
     const std::size_t last = FPoints.size() - 1;
     const membership_function::TArrayPoints points(FPoints);
+    // Beyond the ends the function is flat, on any list: the lookup's own first answers.
+    if (x < FPoints.front().X) return FPoints.front().Y;
+    if (x > FPoints.front().X && x > FPoints[last].X) return FPoints[last].Y;
     if (!FSorted || !(x > FPoints.front().X && x < FPoints[last].X)) {
       return membership_function::MembershipAt(points, x);
     }
@@ -191,6 +213,7 @@ class TPairwiseWalk {
     if (!(from < to) || (!FA.Started() && !FB.Started())) return false;
     const TWalkLine a = FA.Line();
     const TWalkLine b = FB.Line();
+    if (!FUnitSumEvents && LinesStayApart(a, b)) return false;
     const TFzyFloat aFrom = a.At(from), aTo = a.At(to), bFrom = b.At(from), bTo = b.At(to);
     const bool crosses = OppositeSigns(aFrom - bFrom, aTo - bTo);
     const bool unitSum = FUnitSumEvents && OppositeSigns(aFrom + bFrom - 1, aTo + bTo - 1);
