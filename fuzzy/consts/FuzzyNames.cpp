@@ -11,12 +11,21 @@
 namespace fuzzy {
 namespace {
 
+// The table's entries with their lengths, worked out once at compile time: every set's name is
+// looked for among the hedges when it is set, and a comparison with a bare entry would measure
+// the entry each time.
+template <class E, const std::array<const char*, EnumCount<E>>& Table>
+inline constexpr auto NameViews = [] {
+  std::array<std::string_view, EnumCount<E>> views{};
+  for (const E member : EnumMembers<E>()) views[member] = Table[member];
+  return views;
+}();
+
 // The first member, in declaration order, whose table entry equals the text.
-template <class E>
-std::optional<E> FindName(const std::array<const char*, EnumCount<E>>& table,
-                          std::string_view text) {
+template <class E, const std::array<const char*, EnumCount<E>>& Table>
+std::optional<E> FindName(std::string_view text) {
   for (const E member : EnumMembers<E>())
-    if (text == table[member]) return member;
+    if (text == NameViews<E, Table>[member]) return member;
   return std::nullopt;
 }
 
@@ -101,11 +110,11 @@ std::string FormatFuzzyExpression(std::string_view Expression) {
 }
 
 bool IsFuzzyHedge(std::string_view Text) {
-  return FindName<TFuzzyHedge>(HedgeNames, Text).has_value();
+  return FindName<TFuzzyHedge, HedgeNames>(Text).has_value();
 }
 
 bool IsFuzzyHedge(std::string_view Text, TFuzzyHedge& Hedge) {
-  return AssignFound(FindName<TFuzzyHedge>(HedgeNames, Text), Hedge);
+  return AssignFound(FindName<TFuzzyHedge, HedgeNames>(Text), Hedge);
 }
 
 bool IsFuzzyHedgeOperator(std::string_view Text) {
@@ -117,7 +126,7 @@ bool IsFuzzyHedgeOperator(std::string_view Text) {
 bool IsFuzzyHedgeOperator(std::string_view Text, TBaseFuzzyHedge& Hedge, bool& OnValues) {
   // Compared in place: every set's name passes through here when it is set.
   for (const TBaseFuzzyHedge member : EnumMembers<TBaseFuzzyHedge>()) {
-    const std::string_view symbol = BaseHedgeNames[member];
+    const std::string_view symbol = NameViews<TBaseFuzzyHedge, BaseHedgeNames>[member];
     const bool onX =
         Text.size() == symbol.size() + 1 && Text.starts_with(symbol) && Text.back() == 'X';
     if (Text != symbol && !onX) continue;
@@ -145,15 +154,15 @@ bool IsFuzzyKeyword(std::string_view Text, bool& IsUnion, TFuzzyOperation& Opera
 }
 
 bool IsFuzzyOperation(std::string_view Text, TFuzzyOperation& Operation) {
-  return AssignFound(FindName<TFuzzyOperation>(FuzzyOperationNames, Text), Operation);
+  return AssignFound(FindName<TFuzzyOperation, FuzzyOperationNames>(Text), Operation);
 }
 
 bool IsFuzzyCorrelation(std::string_view Text, TFuzzyCorrelationMethod& Method) {
-  return AssignFound(FindName<TFuzzyCorrelationMethod>(FuzzyCorrelationNames, Text), Method);
+  return AssignFound(FindName<TFuzzyCorrelationMethod, FuzzyCorrelationNames>(Text), Method);
 }
 
 bool IsFuzzyInference(std::string_view Text, TFuzzyInferenceMethod& Method) {
-  return AssignFound(FindName<TFuzzyInferenceMethod>(FuzzyInferenceNames, Text), Method);
+  return AssignFound(FindName<TFuzzyInferenceMethod, FuzzyInferenceNames>(Text), Method);
 }
 
 bool IsReservedFuzzyName(std::string_view Name) {

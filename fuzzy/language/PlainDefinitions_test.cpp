@@ -3,6 +3,7 @@
 // are compared on generated texts: plain ones, broken ones, and plain ones cut by others.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 #include <string>
@@ -159,6 +160,40 @@ TEST_P(PlainDefinitions, ReadGeneratedTextsAsTheTokenizerReadsThem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AutoTerms, PlainDefinitions, ::testing::Bool());
+
+// Long texts, so that the name index grows several times, with names from a pool that makes a
+// duplicate turn up anywhere, or not at all: the reading stops at the first duplicate a list of
+// the names so far finds, and both ways leave the same.
+class ManyNames : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(ManyNames, StopAtTheFirstDuplicate) {
+  std::mt19937 random(GetParam());
+  for (int round = 0; round < 20; ++round) {
+    const int pool = 150 << std::uniform_int_distribution<int>(0, 13)(random);
+    std::string text;
+    std::vector<std::string> names;
+    std::string duplicate;
+    for (int i = 0; i < 300; ++i) {
+      const std::string name =
+          "n" + std::to_string(std::uniform_int_distribution<int>(0, pool)(random));
+      if (duplicate.empty() && std::find(names.begin(), names.end(), name) != names.end()) {
+        duplicate = name;
+      }
+      if (duplicate.empty()) names.push_back(name);
+      text += "(deffuzzy " + name + " (range 0 1))\n";
+    }
+    TReader plain(false, false);
+    TReader tokenized(true, false);
+    const std::string outcome = Outcome(plain.logic.get(), text);
+    ASSERT_EQ(outcome, Outcome(tokenized.logic.get(), text)) << "text: " << text;
+    const std::string expected =
+        duplicate.empty() ? "read\n" : "Duplicate variable name: \"" + duplicate + "\"";
+    EXPECT_NE(outcome.find(expected), std::string::npos) << outcome;
+    EXPECT_EQ(plain.logic->GetItems()->GetCount(), static_cast<int>(names.size()));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, ManyNames, ::testing::Values(1U, 2U, 3U, 4U));
 
 // A handler that renames or removes variables while a text is read: the duplicate test still
 // sees the names as they are then, not as they were when the reading began.

@@ -2,10 +2,10 @@
 // does, without a scan per question, for the length of one reading.
 #pragma once
 
-#include <functional>
+#include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <vector>
 
 namespace fuzzy {
 
@@ -24,22 +24,25 @@ class TVariableNameIndex {
   void AddedLast(const TFuzzyVariable* variable);
 
  private:
-  struct THash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-      return std::hash<std::string_view>{}(text);
-    }
-  };
-
   // Takes in the variables that joined at the end since the last question; starts over when a
   // variable was renamed or left, or when the one taken in last moved. A variable of another class
   // may answer its name in its own way, so from the first one on every question is a scan.
   void CatchUp();
   void Restart();
 
+  // The names sit in one list and an open table of their places, rather than a node each: a
+  // reading of many variables takes in one name per variable.
+  bool Holds(std::string_view name) const;
+  void Insert(std::string name);
+  void Grow();
+  std::size_t FirstSlot(std::string_view name) const;
+  std::size_t FreeSlot(std::string_view name) const;
+
   const TFuzzyVariables* FVariables;
   // A name found is made sure of by a scan, which only a duplicate, and so an error, costs.
-  std::unordered_set<std::string, THash, std::equal_to<>> FNames;
+  std::vector<std::string> FNames;
+  // Each slot holds a place in FNames plus one, 0 when free; the table is at most half full.
+  std::vector<std::size_t> FSlots;
   int FIndexed = 0;
   const TFuzzyVariable* FLastIndexed = nullptr;
   unsigned FRevision = 0;
