@@ -151,15 +151,7 @@ bool TPlainDefinitions::CutWord() {
   return true;
 }
 
-void TPlainDefinitions::AddToken(int kind, std::string_view text, TFzyFloat number) {
-  FTokens.push_back({kind, text, number});
-}
-
 // ---- Definitions -------------------------------------------------------------------------------
-
-const TPlainDefinitions::TToken& TPlainDefinitions::At(std::size_t i) const {
-  return FTokens[std::min(i, FTokens.size() - 1)];
-}
 
 // "(" deffuzzy NAME [COMMENT]: the index of the first token after it, 0 when there is none.
 std::size_t TPlainDefinitions::WalkHeader(std::string_view& name, std::string_view& comment) const {

@@ -7,6 +7,7 @@
 // objects, so every message, line and parsed text stays the reader's own.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -50,9 +51,12 @@ class TPlainDefinitions {
   bool CutString();
   bool CutWord();
   void CountLineEnd(char c);
-  void AddToken(int kind, std::string_view text, TFzyFloat number = 0);
-
-  const TToken& At(std::size_t i) const;
+  // These two run for every token, some of them several times: kept inline.
+  void AddToken(int kind, std::string_view text, TFzyFloat number = 0) {
+    FTokens.push_back({kind, text, number});
+  }
+  // The token at i; past the end, the end token.
+  const TToken& At(std::size_t i) const { return FTokens[std::min(i, FTokens.size() - 1)]; }
   std::size_t WalkHeader(std::string_view& name, std::string_view& comment) const;
   // Whether the definition cut is plain; then Build makes it.
   bool IsPlain();
