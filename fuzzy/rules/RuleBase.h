@@ -120,7 +120,8 @@ class TRuleBase : public TObject {
 
   void ResolveFiringSettings();
   void FireRow(const TFzyFloat* inputs, std::size_t row);
-  TFzyFloat CheckedInput(std::size_t index, TFzyFloat value, std::size_t row) const;
+  // An input that is not a number or lies outside its range: clamped into it, or an error.
+  TFzyFloat OutOfRangeInput(std::size_t index, TFzyFloat value, std::size_t row) const;
   TFzyFloat ConditionStrength(const TRuleText& rule, const TResolvedRule& resolved);
   void Conclude(std::size_t rule, const TResolvedClause& conclusion, TFzyFloat strength);
   void Accumulate(std::size_t output, const TResolvedClause& conclusion, TFzyFloat strength);

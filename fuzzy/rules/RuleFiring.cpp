@@ -91,7 +91,7 @@ void TRuleBase::FireRow(const TFzyFloat* inputs, std::size_t row) {
     const TFuzzyVariable* range = FInputSets[i].get();
     const TFzyFloat value = inputs[i];
     const bool inRange = value >= range->GetMinimum() && value <= range->GetMaximum();
-    FCrisp[i] = inRange ? value : CheckedInput(i, value, row);
+    FCrisp[i] = inRange ? value : OutOfRangeInput(i, value, row);
   }
   for (std::size_t p = 0; p < FPremises.size(); ++p) {
     FPremiseStrengths[p] =
@@ -108,14 +108,13 @@ void TRuleBase::FireRow(const TFzyFloat* inputs, std::size_t row) {
   if (row == 0) MakeResultSets();
 }
 
-TFzyFloat TRuleBase::CheckedInput(std::size_t index, TFzyFloat value, std::size_t row) const {
+TFzyFloat TRuleBase::OutOfRangeInput(std::size_t index, TFzyFloat value, std::size_t row) const {
   const TFuzzyVariable* range = FInputSets[index].get();
   const std::string& name = range->GetName();
   if (std::isnan(value)) {
     throw EFzyRuleException(RowPrefix(row) + name + " is not a number", static_cast<int>(row),
                             name);
   }
-  if (value >= range->GetMinimum() && value <= range->GetMaximum()) return value;
   if (FClampInputs) return std::clamp(value, range->GetMinimum(), range->GetMaximum());
   throw EFzyRuleException(RowPrefix(row) + name + "=" + NumberText(value) +
                               " lies outside its range " + NumberText(range->GetMinimum()) +
